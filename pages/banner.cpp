@@ -1,0 +1,58 @@
+#include "pages/banner.h"
+
+#include "shell/framework/gdi.h"
+#include "shell/framework/wnd.h"
+
+namespace {
+
+constexpr COLORREF kGrey = RGB(128, 128, 128);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr int kShadowOffset = 2;
+
+}  // namespace
+
+void DrawBanner(CWnd* banner, CString text)
+{
+    if (!banner || !banner->m_hWnd)
+        return;
+    // Declared before the DC so that they are deleted after it is released,
+    // font first, then pen.
+    CPen pen;
+    CFont font;
+    {
+        CClientDC dc(banner->m_hWnd);
+        pen.CreatePen(PS_SOLID, 1, kGrey);
+        font.CreateFont(-33, 0, 0, 0, 1000, TRUE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS | DEFAULT_PITCH, "Arial");
+        RECT rect;
+        banner->GetClientRect(&rect);
+
+        // Let the control paint its own frame now, so that it never paints
+        // over the banner afterwards.
+        banner->InvalidateRect(nullptr, TRUE);
+        banner->UpdateWindow();
+
+        dc.SelectStockObject(LTGRAY_BRUSH);
+        dc.SelectObject(&pen);
+        ::Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
+
+        dc.SelectObject(&font);
+        dc.SelectStockObject(BLACK_PEN);
+        dc.SetBkMode(TRANSPARENT);
+
+        const std::wstring wide = text.Wide();
+        SIZE extent{};
+        ::GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
+        // Integer halves truncate toward zero, also for a text wider than
+        // the control.
+        const int x = rect.left + (rect.right - extent.cx - rect.left) / 2;
+        const int y = rect.top + (rect.bottom - extent.cy - rect.top) / 2;
+
+        dc.SetTextColor(kGrey);
+        dc.TextOut(x + kShadowOffset, y + kShadowOffset, text);
+        dc.SetTextColor(kBlack);
+        dc.TextOut(x - kShadowOffset, y - kShadowOffset, text);
+
+        dc.SelectStockObject(SYSTEM_FONT);
+    }
+}

@@ -1,0 +1,97 @@
+#include "pages/conversion_page.h"
+
+#include "convert/convert.h"
+#include "pages/banner.h"
+#include "res/resource.h"
+#include "shell/precision_setting.h"
+#include "units/fill_unit_lists.h"
+
+namespace {
+
+// The caret as an offset from the start of the text. EM_GETSEL's packed
+// answer stops at 65535, so the two-pointer form is used.
+DWORD CaretOffset(HWND field)
+{
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return end;
+}
+
+void PlaceCaret(HWND field, DWORD offset)
+{
+    const DWORD length = static_cast<DWORD>(GetWindowTextLengthW(field));
+    const DWORD clamped = offset < length ? offset : length;
+    SendMessageW(field, EM_SETSEL, clamped, static_cast<LPARAM>(clamped));
+}
+
+}  // namespace
+
+IMPLEMENT_DYNAMIC(CConversionPage, CPropertyPage)
+
+BEGIN_MESSAGE_MAP(CConversionPage, CPropertyPage)
+    ON_WM_PAINT()
+    ON_EN_CHANGE(IDC_VALUE, &CConversionPage::OnConvert)
+    ON_CBN_SELCHANGE(IDC_FROM_UNIT, &CConversionPage::OnConvert)
+    ON_CBN_SELCHANGE(IDC_TO_UNIT, &CConversionPage::OnConvert)
+END_MESSAGE_MAP()
+
+CConversionPage::CConversionPage(const PageTraits& traits) : CPropertyPage(traits.dialogId), m_traits(traits) {}
+
+void CConversionPage::DoDataExchange(CDataExchange* pDX)
+{
+    DDX_CBIndex(pDX, IDC_FROM_UNIT, m_nFromUnit);
+    DDX_CBIndex(pDX, IDC_TO_UNIT, m_nToUnit);
+    DDX_Text(pDX, IDC_VALUE, m_strValue);
+    DDX_Text(pDX, IDC_RESULT, m_strResult);
+}
+
+BOOL CConversionPage::OnInitDialog()
+{
+    CPropertyPage::OnInitDialog();
+    ListUnits();
+    return TRUE;
+}
+
+void CConversionPage::ListUnits()
+{
+    FillUnitLists(GetDlgItem(IDC_FROM_UNIT), GetDlgItem(IDC_TO_UNIT), m_traits.category);
+}
+
+void CConversionPage::OnPaint()
+{
+    CPaintDC dc(this);  // nothing is drawn into it; ending it validates the page
+    CString banner;
+    banner.LoadString(m_traits.bannerStringId);
+    DrawBanner(GetDlgItem(IDC_BANNER), banner);
+    if (m_traits.listsOnPaint && SendDlgItemMessage(IDC_FROM_UNIT, CB_GETCOUNT) < 1)
+        ListUnits();
+}
+
+void CConversionPage::OnConvert()
+{
+    UpdateData(TRUE);
+    if (m_nFromUnit < 0 || m_nToUnit < 0)
+        return;
+    if (m_strValue.IsEmpty())
+        return;
+
+    const int fromRow = static_cast<int>(SendDlgItemMessage(IDC_FROM_UNIT, CB_GETITEMDATA, m_nFromUnit));
+    const int toRow = static_cast<int>(SendDlgItemMessage(IDC_TO_UNIT, CB_GETITEMDATA, m_nToUnit));
+    const ConversionTexts texts =
+        m_traits.arithmetic == PageArithmetic::kTemperature
+            ? ConvertTemperatureEntry(m_strValue.str(), m_nFromUnit, m_nToUnit, fromRow, toRow, g_precision)
+            : ConvertEntry(m_strValue.str(), fromRow, toRow, g_precision);
+
+    const CString typed = m_strValue;
+    m_strResult = texts.result;
+    m_strValue = texts.value;
+
+    // Replacing the whole text puts the caret at its start; keep it where the
+    // user was typing instead.
+    HWND field = ::GetDlgItem(m_hWnd, IDC_VALUE);
+    const DWORD caret = CaretOffset(field);
+    UpdateData(FALSE);
+    if (m_strValue != typed)
+        PlaceCaret(field, caret);
+}

@@ -1,0 +1,16 @@
+#include "pages/page_roster.h"
+
+IMPLEMENT_DYNCREATE(CLengthPage, CConversionPage)
+IMPLEMENT_DYNCREATE(CVolumePage, CConversionPage)
+IMPLEMENT_DYNCREATE(CWeightPage, CConversionPage)
+IMPLEMENT_DYNCREATE(CTemperaturePage, CConversionPage)
+IMPLEMENT_DYNCREATE(CAreaPage, CConversionPage)
+IMPLEMENT_DYNCREATE(CDensityPage, CConversionPage)
+IMPLEMENT_DYNCREATE(CPowerPage, CConversionPage)
+IMPLEMENT_DYNCREATE(CPresurePage, CConversionPage)
+IMPLEMENT_DYNCREATE(CWorkPage, CConversionPage)
+IMPLEMENT_DYNCREATE(CPerformancePage, CConversionPage)
+IMPLEMENT_DYNCREATE(CAnglePage, CConversionPage)
+IMPLEMENT_DYNCREATE(CTimePage, CConversionPage)
+IMPLEMENT_DYNCREATE(CSpeedPage, CConversionPage)
+IMPLEMENT_DYNCREATE(CFlowPage, CConversionPage)

@@ -1,0 +1,28 @@
+#include "shell/units_app.h"
+
+#include "shell/dialog_sheet.h"
+#include "shell/help_text.h"
+
+CUnitsApp theApp;
+
+BEGIN_MESSAGE_MAP(CUnitsApp, CWinApp)
+    ON_COMMAND(ID_HELP, &CUnitsApp::OnHelp)
+END_MESSAGE_MAP()
+
+BOOL CUnitsApp::InitInstance()
+{
+    Enable3dControls();
+    SetRegistryKey("Brodvik");
+    {
+        CDialogSheet sheet;
+        m_pMainWnd = &sheet;
+        sheet.DoModal();  // every way of closing ends the program alike
+    }
+    return FALSE;
+}
+
+void CUnitsApp::OnHelp()
+{
+    // There is no help file: the Help button explains the page in a few lines.
+    AfxMessageBox(kHelpText, MB_OK | MB_ICONINFORMATION);
+}
