@@ -1,0 +1,98 @@
+// The converter sheet as the user first sees it.
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "res/resource.h"
+#include "shell/precision_setting.h"
+#include "tests/gui/sheet_harness.h"
+#include "units/units.h"
+
+namespace {
+
+std::vector<std::wstring> TabTitles(HWND sheet)
+{
+    HWND tabs = reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETTABCONTROL, 0, 0));
+    std::vector<std::wstring> titles;
+    const int count = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[64] = {};
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = 64;
+        SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        titles.push_back(text);
+    }
+    return titles;
+}
+
+bool IsShownButton(HWND sheet, int id)
+{
+    HWND button = GetDlgItem(sheet, id);
+    return button && IsWindowVisible(button);
+}
+
+}  // namespace
+
+TEST(Sheet, TabsStandInRosterOrderAndStartOnLength)
+{
+    const std::vector<std::wstring> expected = {L"Délka",  L"Objem", L"Hmotnost", L"Teplota", L"Obsah",
+                                                L"Hustota", L"Síla", L"Tlak",     L"Práce",   L"Výkon",
+                                                L"Úhel",   L"Čas",   L"Rychlost", L"Průtok"};
+    ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
+        EXPECT_EQ(TabTitles(sheet.window), expected);
+        HWND tabs = reinterpret_cast<HWND>(SendMessageW(sheet.window, PSM_GETTABCONTROL, 0, 0));
+        EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 0);
+        HWND fromList = Item(sheet.CurrentPage(), IDC_FROM_UNIT);
+        wchar_t first[64] = {};
+        SendMessageW(fromList, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
+        EXPECT_STREQ(first, L"metr");
+    }));
+}
+
+TEST(Sheet, HasOkCancelHelpAndNoApply)
+{
+    ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
+        EXPECT_TRUE(IsShownButton(sheet.window, IDOK));
+        EXPECT_TRUE(IsShownButton(sheet.window, IDCANCEL));
+        EXPECT_TRUE(IsShownButton(sheet.window, IDHELP));
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(sheet.window, IDHELP)));
+        constexpr int kApplyButton = 0x3021;
+        EXPECT_FALSE(IsShownButton(sheet.window, kApplyButton));
+    }));
+}
+
+TEST(Sheet, InitialisationCountsTheTableAndSetsBothIcons)
+{
+    ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
+        EXPECT_EQ(g_unitCount, 197);
+        EXPECT_NE(SendMessageW(sheet.window, WM_GETICON, ICON_BIG, 0), 0);
+        EXPECT_NE(SendMessageW(sheet.window, WM_GETICON, ICON_SMALL, 0), 0);
+    }));
+}
+
+TEST(Sheet, SystemMenuEndsWithTheTwoCommands)
+{
+    ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
+        HMENU menu = GetSystemMenu(sheet.window, FALSE);
+        ASSERT_NE(menu, nullptr);
+        const int count = GetMenuItemCount(menu);
+        ASSERT_GE(count, 3);
+        MENUITEMINFOW separator{};
+        separator.cbSize = sizeof(separator);
+        separator.fMask = MIIM_FTYPE;
+        GetMenuItemInfoW(menu, static_cast<UINT>(count - 3), TRUE, &separator);
+        EXPECT_TRUE(separator.fType & MFT_SEPARATOR);
+        wchar_t text[64] = {};
+        EXPECT_EQ(GetMenuItemID(menu, count - 2), static_cast<UINT>(IDM_PRECISION));
+        GetMenuStringW(menu, static_cast<UINT>(count - 2), text, 64, MF_BYPOSITION);
+        EXPECT_STREQ(text, L"&Nastavení přesnosti...");
+        EXPECT_EQ(GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_ABOUT));
+        GetMenuStringW(menu, static_cast<UINT>(count - 1), text, 64, MF_BYPOSITION);
+        EXPECT_STREQ(text, L"&O programu Jednotar...");
+    }));
+}
