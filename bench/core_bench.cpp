@@ -75,6 +75,7 @@ BENCHMARK(BM_SnprintfBaseline);
 // Keeps each run's rate so that the ratio can be printed at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    RatioReporter() : ConsoleReporter(OO_None) {}  // plain text: the perf script reads it
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);

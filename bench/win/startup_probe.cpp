@@ -1,8 +1,8 @@
-// Starts a program several times and measures, from outside: the time from
-// process start to its first painted dialog, and its private bytes and
-// working set after every tab of a property sheet has been shown.
-//   startup_probe <program.exe> <caption> <runs>
-// Prints "startup_ms <median>", "private_bytes <n>", "working_set <n>".
+// Starts programs several times each and measures, from outside: the time
+// from process start to the first painted dialog (median), and the private
+// bytes and working set after every tab of a property sheet has been shown.
+//   startup_probe <runs> <program.exe> <caption> [<program.exe> <caption>]...
+// Prints one line per program.
 #include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
@@ -46,52 +46,64 @@ HWND WaitForVisibleDialog(const wchar_t* caption, DWORD processId, double deadli
     return nullptr;
 }
 
-}  // namespace
+struct Figures {
+    double startupMs = 0;
+    unsigned long long privateBytes = 0, workingSet = 0;
+};
 
-int wmain(int argc, wchar_t** argv)
+bool Measure(const wchar_t* program, const wchar_t* caption, int runs, Figures& figures)
 {
-    if (argc < 4) {
-        std::fprintf(stderr, "usage: startup_probe program.exe caption runs\n");
-        return 2;
-    }
-    const int runs = _wtoi(argv[3]);
     std::vector<double> times;
     PROCESS_MEMORY_COUNTERS_EX memory{};
     for (int run = 0; run < runs; ++run) {
-        std::wstring commandLine = L"\"" + std::wstring(argv[1]) + L"\"";
+        std::wstring commandLine = L"\"" + std::wstring(program) + L"\"";
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         Child child;
         const double start = Now();
-        if (!CreateProcessW(argv[1], &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child.info)) {
-            std::fprintf(stderr, "cannot start the program\n");
-            return 1;
-        }
+        if (!CreateProcessW(program, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child.info))
+            return false;
         // Idle means the first paint is done: WM_PAINT comes only once the queue is empty.
-        HWND dialog = WaitForVisibleDialog(argv[2], child.info.dwProcessId, start + 20000);
+        HWND dialog = WaitForVisibleDialog(caption, child.info.dwProcessId, start + 20000);
         WaitForInputIdle(child.info.hProcess, 20000);
-        if (!dialog) {
-            std::fprintf(stderr, "no window\n");
-            return 1;
-        }
+        if (!dialog) return false;
         times.push_back(Now() - start);
-        if (run + 1 == runs) {
-            // Show every page once, as a user touring the tabs would.
-            for (int page = 0; page < 32; ++page) {
-                DWORD_PTR ignored;
-                if (!SendMessageTimeoutW(dialog, PSM_SETCURSEL, page, 0, SMTO_ABORTIFHUNG, 5000, &ignored) || !ignored) break;
-            }
-            WaitForInputIdle(child.info.hProcess, 20000);
-            memory.cb = sizeof memory;
-            GetProcessMemoryInfo(child.info.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
+        if (run + 1 < runs) continue;
+        // Show every page once, as a user touring the tabs would; a plain dialog has none.
+        for (int page = 0; page < 32; ++page) {
+            DWORD_PTR shown = 0;
+            if (!SendMessageTimeoutW(dialog, PSM_SETCURSEL, page, 0, SMTO_ABORTIFHUNG, 5000, &shown) || !shown) break;
         }
+        WaitForInputIdle(child.info.hProcess, 20000);
+        memory.cb = sizeof memory;
+        GetProcessMemoryInfo(child.info.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
     }
     std::sort(times.begin(), times.end());
+    figures.startupMs = times[times.size() / 2];
     // Wine leaves PrivateUsage at 0 for another process; PagefileUsage is the
     // same commit charge on Windows and Wine fills it in.
-    const SIZE_T privateBytes = memory.PrivateUsage ? memory.PrivateUsage : memory.PagefileUsage;
-    std::printf("startup_ms %.1f\nprivate_bytes %llu\nworking_set %llu\n", times[times.size() / 2],
-                static_cast<unsigned long long>(privateBytes),
-                static_cast<unsigned long long>(memory.WorkingSetSize));
+    figures.privateBytes = memory.PrivateUsage ? memory.PrivateUsage : memory.PagefileUsage;
+    figures.workingSet = memory.WorkingSetSize;
+    return true;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    if (argc < 4 || argc % 2 != 0) {
+        std::fprintf(stderr, "usage: startup_probe runs program.exe caption [program.exe caption]...\n");
+        return 2;
+    }
+    const int runs = _wtoi(argv[1]);
+    for (int i = 2; i + 1 < argc; i += 2) {
+        Figures figures;
+        if (!Measure(argv[i], argv[i + 1], runs, figures)) {
+            std::fprintf(stderr, "cannot start %ls or it shows no window\n", argv[i]);
+            return 1;
+        }
+        std::printf("%ls startup_ms %.1f private_bytes %llu working_set %llu\n", argv[i + 1], figures.startupMs,
+                    figures.privateBytes, figures.workingSet);
+    }
     return 0;
 }
