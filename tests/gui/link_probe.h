@@ -1,0 +1,46 @@
+// Observing hyperlink labels without a browser.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+constexpr COLORREF kUnvisited = RGB(0, 0, 220);
+constexpr COLORREF kVisited = RGB(200, 0, 0);
+
+// Launch targets whose shell result the test controls. A script is a .bat
+// file in a private temporary folder: the shell's "open" runs it through the
+// command interpreter (success), and it appends one line to its own log, so
+// the test sees which file was opened and how often. A missing file fails
+// with "file not found", a file of an unknown type with "no association";
+// neither leaves a trace. Nothing reaches the network.
+class LaunchTargets {
+public:
+    LaunchTargets();
+    ~LaunchTargets();
+    LaunchTargets(const LaunchTargets&) = delete;
+    LaunchTargets& operator=(const LaunchTargets&) = delete;
+
+    std::wstring Script(const std::wstring& name);
+    std::wstring Missing(const std::wstring& name) const;
+    std::wstring UnknownType(const std::wstring& name);
+    // How often the script ran, waiting up to the timeout for `atLeast` runs.
+    int Runs(const std::wstring& script, int atLeast = 0, DWORD timeoutMs = 15000) const;
+
+private:
+    std::wstring m_folder;
+};
+
+// What the label answers to its colour query, asked as a static control asks
+// its parent before painting: WM_CTLCOLORSTATIC with a fresh DC.
+struct LinkLook {
+    bool linkBrush = false;  // the stock null brush
+    COLORREF textColor = 0;
+    int backgroundMode = 0;
+    HFONT font = nullptr;
+    LOGFONTW logFont{};
+};
+LinkLook QueryLook(HWND label);
+
+// A left-button press and release at a point of the label's client area.
+void Click(HWND label, int x = 2, int y = 2);

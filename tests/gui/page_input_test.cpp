@@ -1,0 +1,104 @@
+// The value field under real typing: where the caret stays after the page
+// rewrites the field, and input far larger than anyone types.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "res/resource.h"
+#include "tests/gui/sheet_harness.h"
+#include "units/units.h"
+
+namespace {
+
+struct Field {
+    HWND page;
+    HWND value;
+    HWND result;
+};
+
+// Length page, metre to kilometre.
+Field MetreToKilometre(const Sheet& sheet)
+{
+    HWND page = sheet.ShowPage(kLength);
+    SelectPosition(page, IDC_FROM_UNIT, PositionOfUnit(Item(page, IDC_FROM_UNIT), kLength, "m"));
+    SelectPosition(page, IDC_TO_UNIT, PositionOfUnit(Item(page, IDC_TO_UNIT), kLength, "km"));
+    return {page, Item(page, IDC_VALUE), Item(page, IDC_RESULT)};
+}
+
+DWORD Caret(HWND field)
+{
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return end;
+}
+
+}  // namespace
+
+TEST(PageInput, CaretStaysWhereTheUserTypes)
+{
+    ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
+        const Field f = MetreToKilometre(sheet);
+        struct Step {
+            const wchar_t* keys;
+            UINT virtualKey;  // pressed before the keys, 0 for none
+            const wchar_t* value;
+            DWORD caret;
+        };
+        const Step steps[] = {
+            {L"1", 0, L"1.00000 m", 1},
+            {L"5", 0, L"15.00000 m", 2},
+            {L".", 0, L"15.00000 m", 3},
+            {L"2", 0, L"15.20000 m", 4},
+            {L"5", 0, L"15.25000 m", 5},
+            {L"\b", 0, L"15.20000 m", 4},         // backspace removes what was just typed
+            {L"3", VK_HOME, L"315.20000 m", 1},   // typing at the start stays at the start
+            {L"", VK_END, L"315.20000 m", 11},    // caret keys alone rewrite nothing
+        };
+        for (const Step& step : steps) {
+            if (step.virtualKey)
+                PressKey(f.value, step.virtualKey);
+            Type(f.value, step.keys);
+            EXPECT_EQ(TextOf(f.value), step.value) << "after " << static_cast<int>(step.keys[0]);
+            EXPECT_EQ(Caret(f.value), step.caret) << "after " << static_cast<int>(step.keys[0]);
+        }
+        EXPECT_EQ(TextOf(f.result), L"0.31520 km");
+    }));
+}
+
+// A caret beyond the end of a shorter rewrite lands at its end.
+TEST(PageInput, CaretIsClampedToTheRewrittenText)
+{
+    ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
+        const Field f = MetreToKilometre(sheet);
+        Type(f.value, L"7.123456789");
+        EXPECT_EQ(TextOf(f.value), L"7.12346 m");
+        EXPECT_EQ(Caret(f.value), 9u);
+    }));
+}
+
+// A paste is cut to the field's own limit of text, so a megabyte of digits
+// arrives as a number beyond the double range.
+TEST(PageInput, MegabyteOfDigitsPastedConvertsWithoutHanging)
+{
+    ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
+        const Field f = MetreToKilometre(sheet);
+        ASSERT_TRUE(PutOnClipboard(std::wstring(1 << 20, L'9')));
+        DWORD_PTR answer = 0;
+        ASSERT_NE(SendMessageTimeoutW(f.value, WM_PASTE, 0, 0, SMTO_NORMAL, 60000, &answer), 0);
+        EXPECT_EQ(TextOf(f.value), L"inf m");
+        EXPECT_EQ(TextOf(f.result), L"inf km");
+    }));
+}
+
+TEST(PageInput, MegabytePastedAfterANumberReadsTheNumber)
+{
+    ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
+        const Field f = MetreToKilometre(sheet);
+        ASSERT_TRUE(PutOnClipboard(L"2" + std::wstring(1 << 20, L'x')));
+        DWORD_PTR answer = 0;
+        ASSERT_NE(SendMessageTimeoutW(f.value, WM_PASTE, 0, 0, SMTO_NORMAL, 60000, &answer), 0);
+        EXPECT_EQ(TextOf(f.value), L"2.00000 m");
+        EXPECT_EQ(TextOf(f.result), L"0.00200 km");
+    }));
+}

@@ -1,0 +1,229 @@
+// The precision dialog as the system menu opens it on the running sheet.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "res/resource.h"
+#include "shell/precision_setting.h"
+#include "tests/gui/modal_probe.h"
+#include "tests/gui/sheet_harness.h"
+#include "units/units.h"
+
+namespace {
+
+constexpr wchar_t kCaption[] = L"Nastavení přesnosti";
+constexpr wchar_t kIntegerMessage[] = L"Zadejte celé číslo.";
+constexpr wchar_t kRangeMessage[] = L"Zadejte celé číslo od 0 do 10.";
+
+HWND OpenDialog(const Sheet& sheet) { return OpenBySystemCommand(sheet.window, IDM_PRECISION, kCaption); }
+
+HWND Field(HWND dialog) { return Item(dialog, IDC_PRECISION); }
+
+// As the user does it: select everything, erase it, type the new text.
+void Enter(HWND dialog, const std::wstring& text)
+{
+    SendMessageW(Field(dialog), EM_SETSEL, 0, -1);
+    Type(Field(dialog), L"\b" + text);
+}
+
+// Starts from a stored precision (or none), then empties the store once the
+// sheet has loaded it, so that any write the test did not expect shows.
+void RunFrom(std::optional<DWORD> stored, const std::function<void(const Sheet&)>& body)
+{
+    ClearSettings();
+    if (stored)
+        StorePrecision(*stored);
+    ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
+        ClearSettings();
+        body(sheet);
+    }));
+}
+
+DWORD UiThread(HWND window) { return GetWindowThreadProcessId(window, nullptr); }
+
+}  // namespace
+
+TEST(PrecisionDialog, OpensShowingTheCurrentPrecision)
+{
+    struct Case {
+        std::optional<DWORD> stored;
+        const wchar_t* shown;
+    };
+    // 42 only a hand-edited registry can hold: shown without complaint.
+    const Case cases[] = {{std::nullopt, L"5"}, {0, L"0"}, {7, L"7"}, {42, L"42"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "shows " << c.shown);
+        RunFrom(c.stored, [&](const Sheet& sheet) {
+            HWND dialog = OpenDialog(sheet);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(TextOf(Field(dialog)), c.shown);
+            EXPECT_EQ(FocusIn(dialog), Field(dialog));
+            EXPECT_EQ(WaitForWindow(UiThread(dialog), dialog, nullptr, 300), nullptr);
+            EXPECT_TRUE(CloseWith(dialog, IDCANCEL));
+        });
+    }
+}
+
+TEST(PrecisionDialog, OkSetsThePrecisionAndWritesItAtOnce)
+{
+    struct Case {
+        const wchar_t* typed;  // null: left as shown
+        bool byEnterKey;
+        int expected;
+    };
+    const Case cases[] = {
+        {L"0", false, 0},
+        {L"10", false, 10},
+        {L"3", true, 3},
+        {nullptr, false, 7},  // unchanged, and written again all the same
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "expects " << c.expected);
+        RunFrom(7, [&](const Sheet& sheet) {
+            HWND dialog = OpenDialog(sheet);
+            ASSERT_NE(dialog, nullptr);
+            if (c.typed)
+                Enter(dialog, c.typed);
+            if (c.byEnterKey)
+                PostMessageW(Field(dialog), WM_KEYDOWN, VK_RETURN, 1);
+            else
+                PressButton(dialog, IDOK);
+            ASSERT_TRUE(WaitUntilGone(dialog));
+            EXPECT_EQ(g_precision, c.expected);
+            EXPECT_EQ(StoredPrecision(), std::optional<DWORD>(c.expected));
+        });
+    }
+}
+
+TEST(PrecisionDialog, RefusesWithAMessageAndStaysOpenUntilCorrected)
+{
+    struct Case {
+        std::optional<DWORD> stored;
+        const wchar_t* typed;  // null: left as shown
+        const wchar_t* message;
+    };
+    const Case cases[] = {
+        {7, L"11", kRangeMessage},
+        {7, L"", kIntegerMessage},
+        {42, nullptr, kRangeMessage},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "typed " << (c.typed ? c.typed : L"(nothing)"));
+        RunFrom(c.stored, [&](const Sheet& sheet) {
+            const int before = g_precision;
+            HWND dialog = OpenDialog(sheet);
+            ASSERT_NE(dialog, nullptr);
+            if (c.typed)
+                Enter(dialog, c.typed);
+            PressButton(dialog, IDOK);
+
+            HWND box = WaitForWindow(UiThread(dialog), dialog, nullptr);
+            ASSERT_NE(box, nullptr);
+            const MessageBoxSeen seen = ReadMessageBox(box);
+            EXPECT_EQ(seen.caption, L"Jednotar jednotek");
+            EXPECT_EQ(seen.text, c.message);
+            EXPECT_EQ(seen.buttons, std::vector<std::wstring>{L"OK"});
+            EXPECT_TRUE(seen.exclamation);
+            ASSERT_TRUE(CloseWith(box, IDOK));
+            Sync(dialog);
+
+            EXPECT_TRUE(IsWindowVisible(dialog));
+            EXPECT_EQ(FocusIn(dialog), Field(dialog));
+            DWORD start = 1, end = 0;
+            SendMessageW(Field(dialog), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+            EXPECT_EQ(start, 0u);
+            EXPECT_EQ(end, TextOf(Field(dialog)).size());
+            EXPECT_EQ(g_precision, before);
+            EXPECT_EQ(StoredPrecision(), std::nullopt);
+
+            Enter(dialog, L"4");
+            PressButton(dialog, IDOK);
+            ASSERT_TRUE(WaitUntilGone(dialog));
+            EXPECT_EQ(g_precision, 4);
+            EXPECT_EQ(StoredPrecision(), std::optional<DWORD>(4));
+        });
+    }
+}
+
+TEST(PrecisionDialog, StornoEscapeAndTheCloseBoxChangeNothing)
+{
+    struct Case {
+        const char* way;
+        void (*close)(HWND dialog);
+    };
+    const Case cases[] = {
+        {"Storno", [](HWND dialog) { PressButton(dialog, IDCANCEL); }},
+        {"Escape", [](HWND dialog) { PostMessageW(Field(dialog), WM_KEYDOWN, VK_ESCAPE, 1); }},
+        {"close box", [](HWND dialog) { PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+    };
+    RunFrom(7, [&](const Sheet& sheet) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.way);
+            HWND dialog = OpenDialog(sheet);
+            ASSERT_NE(dialog, nullptr);
+            // Out of range: a refusal would keep the dialog open.
+            Enter(dialog, L"99");
+            c.close(dialog);
+            ASSERT_TRUE(WaitUntilGone(dialog));
+            EXPECT_EQ(g_precision, 7);
+            EXPECT_EQ(StoredPrecision(), std::nullopt);
+        }
+    });
+}
+
+TEST(PrecisionDialog, UpDownStepsAndStopsAtZeroAndTen)
+{
+    enum Action { kUpKey, kDownKey, kUpArrow, kDownArrow };
+    struct Case {
+        const wchar_t* start;
+        Action action;
+        const wchar_t* expected;
+    };
+    const Case cases[] = {
+        {L"9", kUpKey, L"10"},   {L"10", kUpKey, L"10"},    {L"1", kDownKey, L"0"},   {L"0", kDownKey, L"0"},
+        {L"5", kUpArrow, L"6"},  {L"10", kUpArrow, L"10"},  {L"5", kDownArrow, L"4"}, {L"0", kDownArrow, L"0"},
+    };
+    RunFrom(std::nullopt, [&](const Sheet& sheet) {
+        HWND dialog = OpenDialog(sheet);
+        ASSERT_NE(dialog, nullptr);
+        HWND spin = Item(dialog, IDC_PRECISION_SPIN);
+        RECT area;
+        GetClientRect(spin, &area);
+        for (const Case& c : cases) {
+            SetWindowTextW(Field(dialog), c.start);
+            if (c.action == kUpKey || c.action == kDownKey) {
+                PressKey(Field(dialog), c.action == kUpKey ? VK_UP : VK_DOWN);
+            } else {
+                const int y = c.action == kUpArrow ? area.bottom / 4 : area.bottom * 3 / 4;
+                SendMessageW(spin, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(area.right / 2, y));
+                SendMessageW(spin, WM_LBUTTONUP, 0, MAKELPARAM(area.right / 2, y));
+            }
+            EXPECT_EQ(TextOf(Field(dialog)), c.expected) << "from " << c.start << ", action " << c.action;
+        }
+        EXPECT_TRUE(CloseWith(dialog, IDCANCEL));
+    });
+}
+
+TEST(PrecisionDialog, TheNextConversionUsesTheNewPrecision)
+{
+    RunFrom(std::nullopt, [](const Sheet& sheet) {
+        HWND page = sheet.ShowPage(kLength);
+        const int km = PositionOfUnit(Item(page, IDC_TO_UNIT), kLength, "km");
+        SelectPosition(page, IDC_FROM_UNIT, PositionOfUnit(Item(page, IDC_FROM_UNIT), kLength, "m"));
+        SelectPosition(page, IDC_TO_UNIT, km);
+        Type(Item(page, IDC_VALUE), L"1234");
+        ASSERT_EQ(TextOf(Item(page, IDC_RESULT)), L"1.23400 km");
+
+        HWND dialog = OpenDialog(sheet);
+        ASSERT_NE(dialog, nullptr);
+        Enter(dialog, L"2");
+        PressButton(dialog, IDOK);
+        ASSERT_TRUE(WaitUntilGone(dialog));
+        // What is on screen keeps its decimals until the page converts again.
+        EXPECT_EQ(TextOf(Item(page, IDC_RESULT)), L"1.23400 km");
+        SelectPosition(page, IDC_TO_UNIT, km);
+        EXPECT_EQ(TextOf(Item(page, IDC_RESULT)), L"1.23 km");
+        EXPECT_EQ(TextOf(Item(page, IDC_VALUE)), L"1234.00 m");
+    });
+}

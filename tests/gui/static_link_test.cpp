@@ -1,0 +1,342 @@
+// The hyperlink label on real static controls of a real dialog, driven with
+// real messages on this thread.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "about/static_link.h"
+#include "res/resource.h"
+#include "tests/gui/link_probe.h"
+
+namespace {
+
+INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+// A modeless dialog bound to a CWnd, so that its statics' colour queries are
+// reflected to the labels as in the program's dialogs. Hidden unless a test
+// needs real mouse input: without a window manager, Wine waits two seconds
+// for every visible top-level window that goes.
+class LinkHost {
+public:
+    LinkHost()
+    {
+        struct {
+            DLGTEMPLATE header;
+            WORD menu, windowClass, title;
+        } blank{{WS_POPUP | WS_CAPTION, 0, 0, 0, 0, 200, 80}, 0, 0, 0};
+        m_dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &blank.header, nullptr, &PlainDialogProc, 0);
+        m_parent.SubclassWindow(m_dialog);
+    }
+    ~LinkHost() { DestroyWindow(m_dialog); }
+    LinkHost(const LinkHost&) = delete;
+    LinkHost& operator=(const LinkHost&) = delete;
+
+    HWND AddStatic(int id, const wchar_t* text, DWORD style = SS_LEFT, int width = 240)
+    {
+        return CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE | style, 10, 10 + 20 * (id % 5), width, 16,
+                               m_dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                               nullptr);
+    }
+    CWnd* Window() { return &m_parent; }
+    HWND Handle() const { return m_dialog; }
+
+private:
+    HWND m_dialog = nullptr;
+    CWnd m_parent;
+};
+
+// Reaches the class-wide cursor state and reports its own destruction.
+class LinkProbe : public CStaticLink {
+public:
+    explicit LinkProbe(const char* target = nullptr, BOOL autoDelete = FALSE, bool* destroyed = nullptr)
+        : CStaticLink(target, autoDelete), m_destroyed(destroyed)
+    {
+    }
+    ~LinkProbe() override
+    {
+        if (m_destroyed)
+            *m_destroyed = true;
+    }
+    using CStaticLink::s_cursorFallbackTried;
+    using CStaticLink::s_linkCursor;
+
+private:
+    bool* m_destroyed;
+};
+
+std::string Utf8(const std::wstring& text) { return WideToUtf8(text); }
+
+LRESULT HitTestAt(HWND label, int x, int y)
+{
+    POINT point{x, y};
+    ClientToScreen(label, &point);
+    return SendMessageW(label, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y));
+}
+
+}  // namespace
+
+TEST(StaticLink, IsRegisteredAsAStatic)
+{
+    LinkProbe link;
+    EXPECT_STREQ(link.GetRuntimeClass()->m_lpszClassName, "CStaticLink");
+    EXPECT_EQ(link.GetRuntimeClass()->m_pBaseClass, RUNTIME_CLASS(CStatic));
+    EXPECT_TRUE(link.IsKindOf(RUNTIME_CLASS(CStatic)));
+    EXPECT_EQ(link.GetRuntimeClass()->CreateObject(), nullptr);
+}
+
+TEST(StaticLink, TakesTheMouseOverItsWholeRectangle)
+{
+    LinkHost host;
+    HWND plain = host.AddStatic(1, L"plain");
+    HWND label = host.AddStatic(2, L"link");
+    LinkProbe link;
+    ASSERT_TRUE(link.SubclassDlgItem(2, host.Window()));
+    const POINT points[] = {{2, 2}, {200, 8}, {239, 15}};  // on the text, blank, far corner
+    for (const POINT& p : points) {
+        EXPECT_EQ(HitTestAt(label, p.x, p.y), HTCLIENT) << p.x << "," << p.y;
+        // Without the label a static lets the mouse through to its parent.
+        EXPECT_EQ(HitTestAt(plain, p.x, p.y), HTTRANSPARENT) << p.x << "," << p.y;
+    }
+}
+
+TEST(StaticLink, ColoursOnlyTheThreeTextStyles)
+{
+    struct Case {
+        DWORD style;
+        bool link;
+    };
+    const Case cases[] = {
+        {SS_LEFT, true},          {SS_CENTER, true},   {SS_RIGHT, true},
+        {SS_LEFT | SS_NOPREFIX, true},  // a modifier, not another kind of static
+        {SS_LEFTNOWORDWRAP, false}, {SS_SIMPLE, false}, {SS_BLACKFRAME, false}, {SS_ETCHEDHORZ, false},
+    };
+    for (const Case& c : cases) {
+        LinkHost host;
+        host.AddStatic(1, L"https://www.brodvik.example/", c.style);
+        LinkProbe link;
+        ASSERT_TRUE(link.SubclassDlgItem(1, host.Window()));
+        const LinkLook look = QueryLook(GetDlgItem(host.Handle(), 1));
+        SCOPED_TRACE(testing::Message() << "style 0x" << std::hex << c.style);
+        EXPECT_EQ(look.linkBrush, c.link);
+        EXPECT_EQ(look.textColor == kUnvisited, c.link);
+        EXPECT_EQ(look.logFont.lfUnderline != 0, c.link);
+        if (c.link) {
+            EXPECT_EQ(look.backgroundMode, TRANSPARENT);
+        }
+    }
+}
+
+TEST(StaticLink, UnderlinesACopyOfTheControlsFontMadeOnce)
+{
+    struct Case {
+        const wchar_t* face;  // null: the control has no font
+        int height;
+    };
+    LOGFONTW defaultGui{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(defaultGui), &defaultGui);
+    const Case cases[] = {{L"Arial", -15}, {nullptr, defaultGui.lfHeight}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.face ? "own font" : "no font");
+        LinkHost host;
+        HWND label = host.AddStatic(1, L"info@brodvik.example");
+        HFONT own = c.face ? CreateFontW(c.height, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, c.face)
+                           : nullptr;
+        SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(own), FALSE);
+        LinkProbe link;
+        ASSERT_TRUE(link.SubclassDlgItem(1, host.Window()));
+
+        const LinkLook first = QueryLook(label);
+        EXPECT_TRUE(first.logFont.lfUnderline);
+        EXPECT_STREQ(first.logFont.lfFaceName, c.face ? c.face : defaultGui.lfFaceName);
+        EXPECT_EQ(first.logFont.lfHeight, c.height);
+        EXPECT_EQ(first.logFont.lfWeight, c.face ? FW_BOLD : defaultGui.lfWeight);
+
+        // A later change of the control's font is not followed.
+        SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(SYSTEM_FONT)), FALSE);
+        EXPECT_EQ(QueryLook(label).font, first.font);
+        DestroyWindow(label);
+        if (own)
+            DeleteObject(own);
+    }
+}
+
+TEST(StaticLink, TurnsVisitedOnlyWhenTheShellOpensTheTarget)
+{
+    LaunchTargets targets;
+    struct Case {
+        const char* name;
+        std::wstring target;  // the constructor's text; empty: the window text
+        std::wstring text;    // the control's window text
+        const std::wstring* opened;  // the script that must run, or null for a failure
+    };
+    const std::wstring given = targets.Script(L"given");
+    const std::wstring shown = targets.Script(L"shown");
+    const Case cases[] = {
+        {"given target", given, L"what the control shows", &given},
+        {"window text", L"", shown, &shown},
+        {"missing file", L"", targets.Missing(L"missing"), nullptr},
+        {"unknown file type", L"", targets.UnknownType(L"unknown"), nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LinkHost host;
+        HWND label = host.AddStatic(1, c.text.c_str());
+        LinkProbe link(Utf8(c.target).c_str());
+        ASSERT_TRUE(link.SubclassDlgItem(1, host.Window()));
+        ASSERT_EQ(QueryLook(label).textColor, kUnvisited);
+        // Twice: a success stays visited (no toggling), a failure stays as it was.
+        for (int click = 1; click <= 2; ++click) {
+            Click(label);
+            EXPECT_EQ(QueryLook(label).textColor, c.opened ? kVisited : kUnvisited) << "click " << click;
+            if (c.opened) {
+                EXPECT_EQ(targets.Runs(*c.opened, click), click);
+            }
+        }
+    }
+}
+
+TEST(StaticLink, AFailedLaunchLeavesTheVisitedColour)
+{
+    LaunchTargets targets;
+    const std::wstring script = targets.Script(L"once");
+    LinkHost host;
+    HWND label = host.AddStatic(1, script.c_str());
+    LinkProbe link;
+    ASSERT_TRUE(link.SubclassDlgItem(1, host.Window()));
+    Click(label);
+    ASSERT_EQ(targets.Runs(script, 1), 1);
+    ASSERT_EQ(QueryLook(label).textColor, kVisited);
+    DeleteFileW(script.c_str());  // the same target now fails
+    Click(label);
+    EXPECT_EQ(QueryLook(label).textColor, kVisited);
+}
+
+TEST(StaticLink, KeepsTheWindowTextCapturedAtTheFirstClick)
+{
+    LaunchTargets targets;
+    const std::wstring first = targets.Script(L"first");
+    const std::wstring later = targets.Script(L"later");
+    LinkHost host;
+    HWND label = host.AddStatic(1, L"");
+    LinkProbe link;
+    ASSERT_TRUE(link.SubclassDlgItem(1, host.Window()));
+
+    Click(label);  // nothing to open yet: ignored, and nothing captured
+    EXPECT_EQ(QueryLook(label).textColor, kUnvisited);
+    EXPECT_TRUE(link.m_target.IsEmpty());
+
+    SetWindowTextW(label, first.c_str());
+    Click(label);
+    ASSERT_EQ(targets.Runs(first, 1), 1);
+    SetWindowTextW(label, later.c_str());
+    Click(label);
+    EXPECT_EQ(targets.Runs(first, 2), 2);
+    EXPECT_EQ(targets.Runs(later), 0);
+    EXPECT_EQ(link.m_target, Utf8(first).c_str());
+}
+
+TEST(StaticLink, ARealClickRightOfTheTextOpens)
+{
+    // Real mouse input, so the click goes where the window system's hit
+    // testing sends it: a plain static would pass it to the dialog.
+    LaunchTargets targets;
+    const std::wstring script = targets.Script(L"blank");
+    LinkHost host;
+    HWND label = host.AddStatic(1, script.c_str(), SS_LEFT, 560);
+    SetWindowPos(host.Handle(), HWND_TOP, 0, 0, 620, 120, SWP_SHOWWINDOW);
+    SetForegroundWindow(host.Handle());
+    LinkProbe link;
+    ASSERT_TRUE(link.SubclassDlgItem(1, host.Window()));
+
+    RECT rect;
+    GetWindowRect(label, &rect);
+    SetCursorPos(rect.right - 4, (rect.top + rect.bottom) / 2);
+    INPUT press[2] = {};
+    press[0].type = press[1].type = INPUT_MOUSE;
+    press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, press, sizeof(INPUT));
+
+    const DWORD start = GetTickCount();
+    while (targets.Runs(script) < 1 && GetTickCount() - start < 15000) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(20);
+    }
+    EXPECT_EQ(targets.Runs(script), 1);
+    EXPECT_EQ(QueryLook(label).textColor, kVisited);
+}
+
+TEST(StaticLink, ShowsTheProgramsHandCursor)
+{
+    LinkHost host;
+    HWND label = host.AddStatic(1, L"link");
+    LinkProbe link;
+    ASSERT_TRUE(link.SubclassDlgItem(1, host.Window()));
+    const HCURSOR hand = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_LINK_CURSOR));
+    ASSERT_NE(hand, nullptr);
+    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+    EXPECT_TRUE(SendMessageW(label, WM_SETCURSOR, reinterpret_cast<WPARAM>(label), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+    EXPECT_EQ(GetCursor(), hand);
+}
+
+TEST(StaticLink, LooksForTheFallbackCursorOnlyOnce)
+{
+    LinkHost host;
+    HWND label = host.AddStatic(1, L"link");
+    LinkProbe link;
+    ASSERT_TRUE(link.SubclassDlgItem(1, host.Window()));
+    const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+    const auto requestCursor = [&] {
+        return SendMessageW(label, WM_SETCURSOR, reinterpret_cast<WPARAM>(label), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    };
+
+    // As if cursor 134 were missing: the help viewer's cursor or none.
+    LinkProbe::s_linkCursor = nullptr;
+    LinkProbe::s_cursorFallbackTried = FALSE;
+    SetCursor(arrow);
+    const LRESULT answered = requestCursor();
+    EXPECT_TRUE(LinkProbe::s_cursorFallbackTried);
+    EXPECT_EQ(answered != FALSE, LinkProbe::s_linkCursor != nullptr);
+    if (LinkProbe::s_linkCursor) {
+        ICONINFO info{};
+        EXPECT_TRUE(GetIconInfo(LinkProbe::s_linkCursor, &info));  // the copy outlives the module
+        EXPECT_EQ(GetCursor(), LinkProbe::s_linkCursor);
+        DeleteObject(info.hbmMask);
+        DeleteObject(info.hbmColor);
+    } else {
+        EXPECT_EQ(GetCursor(), arrow);
+    }
+
+    // Tried and nothing found: the label leaves the cursor alone.
+    LinkProbe::s_linkCursor = nullptr;
+    SetCursor(arrow);
+    EXPECT_FALSE(requestCursor());
+    EXPECT_EQ(GetCursor(), arrow);
+
+    // The next label reloads the program's own cursor.
+    LinkProbe next;
+    EXPECT_EQ(LinkProbe::s_linkCursor, LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_LINK_CURSOR)));
+}
+
+TEST(StaticLink, DeletesItselfOnlyWhenAskedTo)
+{
+    for (const BOOL autoDelete : {TRUE, FALSE}) {
+        SCOPED_TRACE(autoDelete ? "self-deleting" : "owned");
+        LinkHost host;
+        HWND label = host.AddStatic(1, L"link");
+        bool destroyed = false;
+        auto* link = new LinkProbe(nullptr, autoDelete, &destroyed);
+        ASSERT_TRUE(link->SubclassDlgItem(1, host.Window()));
+        DestroyWindow(label);
+        EXPECT_EQ(destroyed, autoDelete == TRUE);
+        if (!destroyed) {
+            EXPECT_EQ(link->m_hWnd, nullptr);  // unbound, still alive
+            delete link;
+            EXPECT_TRUE(destroyed);
+        }
+    }
+}

@@ -1,0 +1,89 @@
+// The sheet's system-menu commands and the dispatch of WM_SYSCOMMAND.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "res/resource.h"
+#include "tests/gui/modal_probe.h"
+#include "tests/gui/sheet_harness.h"
+
+namespace {
+
+constexpr wchar_t kAboutCaption[] = L"O programu Jednotar";
+constexpr wchar_t kPrecisionCaption[] = L"Nastavení přesnosti";
+
+DWORD UiThread(HWND window) { return GetWindowThreadProcessId(window, nullptr); }
+
+bool IsSeparator(HMENU menu, int position)
+{
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof(item);
+    item.fMask = MIIM_FTYPE;
+    return GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &item) && (item.fType & MFT_SEPARATOR);
+}
+
+std::wstring ItemText(HMENU menu, int position)
+{
+    wchar_t text[64] = {};
+    GetMenuStringW(menu, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
+    return text;
+}
+
+}  // namespace
+
+// Each item, picked by the id the menu carries, opens its own dialog.
+TEST(SystemMenu, EndsWithTwoCommandsThatOpenTheirDialogs)
+{
+    struct Case {
+        int fromEnd;
+        const wchar_t* text;
+        const wchar_t* caption;
+    };
+    const Case cases[] = {{2, L"&Nastavení přesnosti...", kPrecisionCaption},
+                          {1, L"&O programu Jednotar...", kAboutCaption}};
+    ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
+        HMENU menu = GetSystemMenu(sheet.window, FALSE);
+        ASSERT_NE(menu, nullptr);
+        const int count = GetMenuItemCount(menu);
+        ASSERT_GE(count, 4);  // the platform's own items come first
+        EXPECT_TRUE(IsSeparator(menu, count - 3));
+        EXPECT_FALSE(IsSeparator(menu, count - 4));
+        for (const Case& c : cases) {
+            const int position = count - c.fromEnd;
+            EXPECT_EQ(ItemText(menu, position), c.text);
+            HWND dialog = OpenBySystemCommand(sheet.window, GetMenuItemID(menu, position), c.caption);
+            ASSERT_NE(dialog, nullptr) << "item " << position;
+            EXPECT_TRUE(CloseWith(dialog, IDCANCEL));
+        }
+    }));
+}
+
+TEST(SystemMenu, EveryIdFrom0x10To0x1FOpensTheAboutBox)
+{
+    ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
+        for (UINT id = 0x10; id <= 0x1F; ++id) {
+            HWND about = OpenBySystemCommand(sheet.window, id, kAboutCaption);
+            ASSERT_NE(about, nullptr) << "id 0x" << std::hex << id;
+            EXPECT_TRUE(CloseWith(about, IDOK)) << "id 0x" << std::hex << id;
+        }
+    }));
+}
+
+TEST(SystemMenu, OtherCommandsTakeTheSheetsUsualPath)
+{
+    ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
+        // Neither command's neighbours open anything; a dialog would keep
+        // the command from returning.
+        for (const UINT id : {0x0Fu, 0x20u, 0x8Fu, 134u, 136u}) {
+            DWORD_PTR answer = 0;
+            EXPECT_NE(SendMessageTimeoutW(sheet.window, WM_SYSCOMMAND, id, 0, SMTO_NORMAL, 3000, &answer), 0)
+                << "id " << id;
+            EXPECT_EQ(WaitForWindow(UiThread(sheet.window), sheet.window, nullptr, 100), nullptr) << "id " << id;
+        }
+        // The platform's own commands still work.
+        SendMessageW(sheet.window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        EXPECT_TRUE(IsIconic(sheet.window));
+        SendMessageW(sheet.window, WM_SYSCOMMAND, SC_RESTORE, 0);
+        EXPECT_FALSE(IsIconic(sheet.window));
+    }));
+}
