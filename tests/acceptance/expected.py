@@ -1,0 +1,410 @@
+#!/usr/bin/env python3
+"""Writes the acceptance script: what the driver does to the running program
+and, after each step, the texts the program must then show.
+
+    python3 expected.py path/to/units/units.cpp > expected.txt
+
+The unit table is read out of the C++ source and every text is computed here,
+with Python's own float arithmetic and '%.*f' formatting, from a model of the
+page: a conversion reads the number at the start of the value field, converts
+it and rewrites both fields; a change of unit converts the text left in the
+field by the previous conversion. Nothing of the program's own code is used.
+
+Output: one step per line, fields separated by tabs, texts in UTF-8 (a text
+may end in a blank: a unit without an abbreviation). Lines starting with '#'
+are comments. The driver (driver.cpp) documents each step.
+"""
+
+import re
+import sys
+
+TAB_TITLES = ["Délka", "Objem", "Hmotnost", "Teplota", "Obsah", "Hustota", "Síla",
+              "Tlak", "Práce", "Výkon", "Úhel", "Čas", "Rychlost", "Průtok"]
+TEMPERATURE = 3
+END_CATEGORY = 99
+
+# The number typed into each page before its sweep. More decimals than the
+# precision, so the first conversion shows the result of the value as typed
+# while every later one converts the rounded text the field was rewritten to;
+# many significant digits, so a wrong factor or a wrong order of operations
+# changes the printed digits.
+PAGE_VALUES = ["2718.281828459", "314.1592653", "1618.0339887", "-12.3456789",
+               "987654.321987", "4242.424242", "77777.7777777", "101325.987654",
+               "123456.7890123", "745.699871582", "57.2957795131", "86400.1234567",
+               "299792.458123", "12.34567891"]
+
+
+# ---- the unit table ---------------------------------------------------------
+
+class Unit:
+    def __init__(self, row, category, czech, abbreviation, factor):
+        self.row = row
+        self.category = category
+        self.czech = czech
+        self.abbreviation = abbreviation
+        self.factor = factor
+
+
+class ExprError(Exception):
+    pass
+
+
+def evaluate(expr, names):
+    """Evaluates a C++ constant expression of literals, names, + - * / and
+    brackets with C's rules: integer literals stay integers (and divide as
+    integers), anything with a double in it is a double."""
+    tokens = re.findall(r"\d+\.\d*(?:[eE][+-]?\d+)?|\d*\.\d+(?:[eE][+-]?\d+)?|\d+[eE][+-]?\d+"
+                        r"|\d+|[A-Za-z_]\w*|[-+*/()]|\S", expr)
+    pos = 0
+
+    def peek():
+        return tokens[pos] if pos < len(tokens) else None
+
+    def take():
+        nonlocal pos
+        tok = peek()
+        if tok is None:
+            raise ExprError("unexpected end of %r" % expr)
+        pos += 1
+        return tok
+
+    def binary(op, a, b):
+        if op == "+":
+            return a + b
+        if op == "-":
+            return a - b
+        if op == "*":
+            return a * b
+        if isinstance(a, int) and isinstance(b, int):
+            q = abs(a) // abs(b)  # C truncates toward zero
+            return q if (a >= 0) == (b >= 0) else -q
+        return float(a) / float(b)
+
+    def primary():
+        tok = take()
+        if tok == "(":
+            value = additive()
+            if take() != ")":
+                raise ExprError("missing ) in %r" % expr)
+            return value
+        if tok in "+-":
+            value = primary()
+            return -value if tok == "-" else value
+        if re.fullmatch(r"\d+", tok):
+            return int(tok)
+        if re.fullmatch(r"[\d.]+(?:[eE][+-]?\d+)?", tok):
+            return float(tok)
+        if tok in names:
+            return names[tok]
+        raise ExprError("unknown %r in %r" % (tok, expr))
+
+    def multiplicative():
+        value = primary()
+        while peek() in ("*", "/"):
+            op = take()
+            value = binary(op, value, primary())
+        return value
+
+    def additive():
+        value = multiplicative()
+        while peek() in ("+", "-"):
+            op = take()
+            value = binary(op, value, multiplicative())
+        return value
+
+    result = additive()
+    if peek() is not None:
+        raise ExprError("trailing %r in %r" % (peek(), expr))
+    return float(result)
+
+
+def c_string(literal):
+    return re.sub(r"\\(.)", lambda m: {"n": "\n", "t": "\t"}.get(m.group(1), m.group(1)), literal)
+
+
+STRING = r'"((?:[^"\\]|\\.)*)"'
+ROW = re.compile(r"\{\s*(\w+)\s*,\s*(\d+)\s*,\s*" + STRING + r"\s*,\s*" + STRING + r"\s*,\s*"
+                 + STRING + r"\s*,\s*([^{}]+?)\s*\}\s*,")
+
+
+def read_table(path):
+    with open(path, encoding="utf-8") as f:
+        source = f.read()
+    source = re.sub(r"//[^\n]*", "", source)
+    pi = re.search(r"double\s+g_pi\s*=\s*([^;]+);", source)
+    if not pi:
+        raise SystemExit("expected.py: no g_pi in " + path)
+    names = {"g_pi": evaluate(pi.group(1), {})}
+    body = re.search(r"g_units\s*\[[^\]]*\]\s*=\s*\{(.*)\};", source, re.S)
+    if not body:
+        raise SystemExit("expected.py: no g_units table in " + path)
+    units = []
+    for m in ROW.finditer(body.group(1)):
+        category = m.group(1)
+        if category == "kEndCategory":
+            category = END_CATEGORY
+        elif category.isdigit():
+            category = int(category)
+        else:
+            raise SystemExit("expected.py: unknown category %r" % category)
+        if category == END_CATEGORY:
+            break
+        units.append(Unit(len(units), category, c_string(m.group(3)), c_string(m.group(5)),
+                          evaluate(m.group(6), names)))
+    else:
+        raise SystemExit("expected.py: the table has no end row")
+    return units
+
+
+# ---- the model of the program -----------------------------------------------
+
+NUMBER = re.compile(r"[ \t\n\v\f\r]*([+-]?(?:\d+\.?\d*|\.\d+)(?:[eE][+-]?\d+)?)")
+
+
+def read_value(text):
+    """atof with '.' as the decimal point: the leading number, else 0."""
+    m = NUMBER.match(text)
+    return float(m.group(1)) if m else 0.0
+
+
+def temperature(value, src, dst):
+    if (src, dst) == (0, 1):
+        return ((value * 9) * 0.2) + 32
+    if (src, dst) == (0, 2):
+        return value + 273.15
+    if (src, dst) == (1, 0):
+        return ((value - 32) * 5) * 0.1111111111111111
+    if (src, dst) == (1, 2):
+        return (((value - 32) * 5) * 0.1111111111111111) + 273.15
+    if (src, dst) == (2, 1):
+        return (((value - 273.15) * 9) * 0.2) + 32
+    if (src, dst) == (2, 0):
+        return value - 273.15
+    return value
+
+
+class Page:
+    def __init__(self, category, units):
+        self.category = category
+        self.units = [u for u in units if u.category == category]
+        self.value = ""
+        self.result = ""
+        self.src = -1
+        self.dst = -1
+        self.caret = 0
+
+
+class Program:
+    """One run of the program: fourteen pages and the precision setting."""
+
+    def __init__(self, units, precision):
+        self.pages = [Page(c, units) for c in range(len(TAB_TITLES))]
+        self.precision = precision
+        self.current = 0
+
+    def page(self):
+        return self.pages[self.current]
+
+    def text(self, number, abbreviation):
+        return "%.*f %s" % (self.precision, number, abbreviation)
+
+    def convert(self):
+        page = self.page()
+        if page.src < 0 or page.dst < 0 or page.value == "":
+            return False
+        value = read_value(page.value)
+        src, dst = page.units[page.src], page.units[page.dst]
+        if page.category == TEMPERATURE:
+            result = temperature(value, page.src, page.dst)
+        else:
+            result = (value * src.factor) / dst.factor
+        page.result = self.text(result, dst.abbreviation)
+        page.value = self.text(value, src.abbreviation)
+        return True
+
+    def type_char(self, char):
+        page = self.page()
+        page.value = page.value[:page.caret] + char + page.value[page.caret:]
+        page.caret += 1
+        self.convert()
+        # The field keeps the caret offset across the rewrite.
+        page.caret = min(page.caret, len(page.value))
+
+    def clear(self):
+        page = self.page()
+        page.value = ""
+        page.caret = 0
+        self.convert()
+
+
+class Script:
+    def __init__(self, units):
+        self.units = units
+        self.lines = []
+        self.program = None
+        self.stored = None  # the precision in the registry; None: no value
+
+    def emit(self, *fields):
+        for f in fields:
+            if "\t" in str(f) or "\n" in str(f):
+                raise SystemExit("expected.py: a text holds a tab or a line break: %r" % f)
+        self.lines.append("\t".join(str(f) for f in fields))
+
+    def comment(self, text):
+        self.lines.append("# " + text)
+
+    def fields(self):
+        page = self.program.page()
+        return page.value, page.result
+
+    # -- steps -----------------------------------------------------------
+
+    def start(self):
+        self.emit("start")
+        self.program = Program(self.units, 5 if self.stored is None else self.stored)
+        self.emit("current", 0)
+
+    def close(self, how):
+        self.emit("close", how)
+        self.emit("registry", "-" if self.stored is None else self.stored)
+        self.program = None
+
+    def show_page(self, index, first_visit):
+        self.program.current = index
+        self.emit("page", index)
+        page = self.program.page()
+        if first_visit:
+            self.emit("units", len(page.units))
+            for pos, unit in enumerate(page.units):
+                self.emit("unit", pos, unit.row, unit.czech)
+        self.emit("selection", page.src, page.dst)
+        self.emit("fields", *self.fields())
+
+    def type(self, text):
+        for char in text:
+            self.program.type_char(char)
+            self.emit("type", char, *self.fields())
+
+    def clear(self):
+        self.program.clear()
+        self.emit("clear", *self.fields())
+
+    def pick_from(self, pos):
+        self.program.page().src = pos
+        self.program.convert()
+        self.emit("from", pos, *self.fields())
+
+    def pick_to(self, pos):
+        self.program.page().dst = pos
+        self.program.convert()
+        self.emit("to", pos, *self.fields())
+
+    def set_precision(self, text, close):
+        """Opens the precision dialog, checks that it shows the setting,
+        optionally types `text`, and closes it by `close`."""
+        self.emit("dialog-open", self.program.precision)
+        if text is not None:
+            self.emit("dialog-type", text)
+        self.emit("dialog-" + close)
+        if close == "ok":
+            self.program.precision = int(text)
+            self.stored = self.program.precision
+        self.emit("registry", "-" if self.stored is None else self.stored)
+        self.emit("fields", *self.fields())  # nothing on screen changes
+
+    def sweep(self, sources):
+        """Every target unit for each of the source positions, in turn. The
+        first source is picked while no target is, so the first conversion
+        happens on the first target."""
+        page = self.program.page()
+        n = len(page.units)
+        for src in sources:
+            self.pick_from(src)
+            for dst in range(n):
+                if dst != src:
+                    self.pick_to(dst)
+
+    def start_page(self, index, first_visit=True):
+        self.show_page(index, first_visit)
+        self.type(PAGE_VALUES[index])
+
+
+def build(units):
+    s = Script(units)
+    pairs = 0
+
+    s.comment("run 1: a first run; every ordered pair at the default precision 5")
+    s.emit("registry", "-")
+    s.start()
+    s.emit("tabs", len(TAB_TITLES))
+    for i, title in enumerate(TAB_TITLES):
+        s.emit("tab", i, title)
+    for index in range(len(TAB_TITLES)):
+        s.start_page(index)
+        n = len(s.program.page().units)
+        s.sweep(range(n))
+        pairs += n * (n - 1)
+    s.comment("typing into a page that converts: the caret stays where it was")
+    s.show_page(0, False)
+    s.pick_from(0)
+    s.pick_to(1)
+    s.clear()
+    s.type("15.25")
+    s.comment("a page keeps its units and texts while another tab is shown")
+    s.show_page(3, False)
+    s.show_page(0, False)
+    s.close("escape")
+
+    s.comment("run 2: Storno writes nothing; precision 0 set through the dialog")
+    s.start()
+    s.set_precision(None, "cancel")
+    s.start_page(0)
+    s.pick_from(0)
+    s.pick_to(1)
+    s.set_precision("0", "ok")
+    s.pick_to(2)
+    for index in range(len(TAB_TITLES)):
+        if index:
+            s.start_page(index)
+        n = len(s.program.page().units)
+        s.sweep(sorted({0, n // 2, n - 1}))
+    s.close("cancel")
+
+    s.comment("run 3: precision 0 survived the restart; precision 10")
+    s.start()
+    s.set_precision(None, "escape")
+    s.start_page(3)
+    s.pick_from(0)
+    s.pick_to(1)
+    s.set_precision("10", "ok")
+    for index in [3] + [i for i in range(len(TAB_TITLES)) if i != 3]:
+        if index != 3:
+            s.start_page(index)
+        n = len(s.program.page().units)
+        s.sweep(sorted({1, n // 3, n - 2}) if n > 3 else range(n))
+    s.close("sysclose")
+
+    s.comment("run 4: precision 10 survived the restart; closing by OK")
+    s.start()
+    s.start_page(10)
+    s.pick_from(1)
+    s.pick_to(0)
+    s.set_precision(None, "cancel")
+    s.pick_to(2)
+    s.close("ok")
+
+    s.lines.insert(0, "# acceptance script: %d units, %d ordered pairs" % (len(units), pairs))
+    return s.lines
+
+
+def main():
+    if len(sys.argv) != 2:
+        raise SystemExit("usage: expected.py units/units.cpp")
+    lines = build(read_table(sys.argv[1]))
+    out = open(sys.stdout.fileno(), "w", encoding="utf-8", newline="\n", closefd=False)
+    out.write("\n".join(lines) + "\n")
+    out.flush()
+
+
+if __name__ == "__main__":
+    main()

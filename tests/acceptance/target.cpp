@@ -1,0 +1,352 @@
+#include "target.h"
+
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "text.h"
+
+namespace {
+
+const UINT kAnswerMs = 5000;       // longest wait for one message's answer
+const DWORD kStartMs = 20000;      // a first Wine start may be slow
+const DWORD kSettleMs = 5000;      // longest wait for a posted keystroke
+
+bool Expired(ULONGLONG since, DWORD ms)
+{
+    return GetTickCount64() - since > ms;
+}
+
+struct WindowQuery {
+    DWORD processId;
+    const wchar_t* className;
+    const std::wstring* caption;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lParam)
+{
+    WindowQuery* q = reinterpret_cast<WindowQuery*>(lParam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != q->processId || !IsWindowVisible(hwnd))
+        return TRUE;
+    wchar_t cls[64];
+    if (!GetClassNameW(hwnd, cls, 64) || lstrcmpW(cls, q->className) != 0)
+        return TRUE;
+    wchar_t caption[256];
+    int n = GetWindowTextW(hwnd, caption, 256);
+    if (std::wstring(caption, n < 0 ? 0 : n) != *q->caption)
+        return TRUE;
+    q->found = hwnd;
+    return FALSE;
+}
+
+}  // namespace
+
+Target::~Target()
+{
+    if (remote_ && process_)
+        VirtualFreeEx(process_, remote_, 0, MEM_RELEASE);
+    if (process_)
+        CloseHandle(process_);
+}
+
+bool Target::Start(const std::wstring& exe, std::string& error)
+{
+    std::wstring command = L"\"" + exe + L"\"";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(exe.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+        error = "cannot start " + Narrow(exe) + " (error " + std::to_string(GetLastError()) + ")";
+        return false;
+    }
+    CloseHandle(pi.hThread);
+    process_ = pi.hProcess;
+    processId_ = pi.dwProcessId;
+    lost_ = false;
+    lostReason_.clear();
+    WaitForInputIdle(process_, kStartMs);
+
+    sheet_ = FindWindowOf(L"#32770", L"Jednotar jednotek", kStartMs);
+    if (!sheet_) {
+        error = WaitExit(0) ? "the program ended without showing its window"
+                            : "no window \"Jednotar jednotek\" of class #32770 appeared";
+        Lose(error);
+        Kill();
+        return false;
+    }
+    threadId_ = GetWindowThreadProcessId(sheet_, nullptr);
+    remote_ = VirtualAllocEx(process_, nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    return true;
+}
+
+void Target::Detach()
+{
+    if (remote_ && process_)
+        VirtualFreeEx(process_, remote_, 0, MEM_RELEASE);
+    remote_ = nullptr;
+    if (process_)
+        CloseHandle(process_);
+    process_ = nullptr;
+}
+
+void Target::Kill()
+{
+    if (process_ && !WaitExit(0)) {
+        TerminateProcess(process_, 1);
+        WaitForSingleObject(process_, kAnswerMs);
+    }
+}
+
+bool Target::WaitExit(DWORD ms)
+{
+    return process_ && WaitForSingleObject(process_, ms) == WAIT_OBJECT_0;
+}
+
+void Target::Lose(const std::string& why)
+{
+    if (!lost_) {
+        lost_ = true;
+        lostReason_ = why;
+    }
+}
+
+bool Target::Send(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    if (!Alive())
+        return false;
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutW(hwnd, msg, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, kAnswerMs, &answer)) {
+        DWORD err = GetLastError();
+        if (!IsWindow(hwnd) && !WaitExit(0)) {
+            // A window that is gone is the caller's finding, not a hang.
+            if (result)
+                *result = 0;
+            return false;
+        }
+        char what[128];
+        std::snprintf(what, sizeof what, "the program did not answer message 0x%04X within %u ms (error %lu)", msg,
+                      kAnswerMs, static_cast<unsigned long>(err));
+        Lose(WaitExit(0) ? "the program has ended" : what);
+        return false;
+    }
+    if (result)
+        *result = static_cast<LRESULT>(answer);
+    return true;
+}
+
+bool Target::Post(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    return Alive() && PostMessageW(hwnd, msg, wParam, lParam) != 0;
+}
+
+std::string Target::Text(HWND hwnd)
+{
+    // One message for the usual short text; the length first only for a long one.
+    std::vector<wchar_t> buf(512, L'\0');
+    LRESULT got = 0;
+    if (!hwnd || !Send(hwnd, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()), &got) || got < 0)
+        return std::string();
+    if (static_cast<size_t>(got) + 1 >= buf.size()) {
+        LRESULT len = 0;
+        if (!Send(hwnd, WM_GETTEXTLENGTH, 0, 0, &len) || len < 0)
+            return std::string();
+        buf.assign(static_cast<size_t>(len) + 2, L'\0');
+        if (!Send(hwnd, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()), &got) || got < 0)
+            return std::string();
+    }
+    return Narrow(std::wstring(buf.data(), static_cast<size_t>(got)));
+}
+
+HWND Target::TabControl()
+{
+    LRESULT tab = 0;
+    Send(sheet_, PSM_GETTABCONTROL, 0, 0, &tab);
+    return reinterpret_cast<HWND>(tab);
+}
+
+int Target::TabCount()
+{
+    LRESULT n = -1;
+    HWND tab = TabControl();
+    if (!tab || !Send(tab, TCM_GETITEMCOUNT, 0, 0, &n))
+        return -1;
+    return static_cast<int>(n);
+}
+
+int Target::CurrentTab()
+{
+    LRESULT n = -1;
+    HWND tab = TabControl();
+    if (!tab || !Send(tab, TCM_GETCURSEL, 0, 0, &n))
+        return -1;
+    return static_cast<int>(n);
+}
+
+std::string Target::TabTitle(int index)
+{
+    HWND tab = TabControl();
+    if (!tab || !remote_)
+        return std::string();
+    // The item and its text buffer both live in the program's memory: the
+    // tab control writes the title where the item points.
+    const size_t textOffset = 256, textChars = 256;
+    char* base = static_cast<char*>(remote_);
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = reinterpret_cast<LPWSTR>(base + textOffset);
+    item.cchTextMax = static_cast<int>(textChars);
+    std::vector<wchar_t> text(textChars, L'\0');
+    SIZE_T done = 0;
+    if (!WriteProcessMemory(process_, remote_, &item, sizeof item, &done) ||
+        !WriteProcessMemory(process_, base + textOffset, text.data(), textChars * sizeof(wchar_t), &done))
+        return std::string();
+    LRESULT ok = 0;
+    if (!Send(tab, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(remote_), &ok) || !ok)
+        return std::string();
+    // The control may answer with a pointer of its own instead of copying.
+    if (!ReadProcessMemory(process_, remote_, &item, sizeof item, &done) || !item.pszText)
+        return std::string();
+    if (!ReadProcessMemory(process_, item.pszText, text.data(), (textChars - 1) * sizeof(wchar_t), &done))
+        return std::string();
+    text[textChars - 1] = L'\0';
+    return Narrow(std::wstring(text.data()));
+}
+
+bool Target::SelectTab(int index)
+{
+    LRESULT ok = 0;
+    return Send(sheet_, PSM_SETCURSEL, static_cast<WPARAM>(index), 0, &ok) && ok;
+}
+
+HWND Target::CurrentPage()
+{
+    LRESULT page = 0;
+    Send(sheet_, PSM_GETCURRENTPAGEHWND, 0, 0, &page);
+    return reinterpret_cast<HWND>(page);
+}
+
+int Target::ListCount(HWND list)
+{
+    LRESULT n = -1;
+    if (!list || !Send(list, CB_GETCOUNT, 0, 0, &n))
+        return -1;
+    return static_cast<int>(n);
+}
+
+std::string Target::ListText(HWND list, int pos)
+{
+    LRESULT len = 0;
+    if (!list || !Send(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(pos), 0, &len) || len < 0)
+        return std::string();
+    std::vector<wchar_t> buf(static_cast<size_t>(len) + 2, L'\0');
+    LRESULT got = 0;
+    if (!Send(list, CB_GETLBTEXT, static_cast<WPARAM>(pos), reinterpret_cast<LPARAM>(buf.data()), &got) ||
+        got < 0)
+        return std::string();
+    return Narrow(std::wstring(buf.data(), static_cast<size_t>(got)));
+}
+
+LRESULT Target::ListData(HWND list, int pos)
+{
+    LRESULT data = CB_ERR;
+    if (list)
+        Send(list, CB_GETITEMDATA, static_cast<WPARAM>(pos), 0, &data);
+    return data;
+}
+
+int Target::ListSelection(HWND list)
+{
+    LRESULT sel = -2;
+    if (!list || !Send(list, CB_GETCURSEL, 0, 0, &sel))
+        return -2;
+    return static_cast<int>(sel);
+}
+
+bool Target::Pick(HWND page, HWND list, int pos)
+{
+    if (!page || !list)
+        return false;
+    int listId = GetDlgCtrlID(list);
+    return Send(list, CB_SETCURSEL, static_cast<WPARAM>(pos), 0) &&
+           Send(page, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+}
+
+bool Target::TypeChar(HWND field, wchar_t c)
+{
+    // The field's modification flag is the marker: cleared now, set by a
+    // message posted behind the keystroke. Posted messages are handled in
+    // order, so once the flag reads set, the keystroke and the conversion it
+    // started (sent, not posted, from inside it) are done.
+    if (!Send(field, EM_SETMODIFY, FALSE, 0))
+        return false;
+    UINT scan = MapVirtualKeyW(VkKeyScanW(c) & 0xFF, MAPVK_VK_TO_VSC);
+    if (!Post(field, WM_CHAR, c, 1 | (static_cast<LPARAM>(scan) << 16)) || !Post(field, EM_SETMODIFY, TRUE, 0))
+        return false;
+    ULONGLONG since = GetTickCount64();
+    for (;;) {
+        LRESULT modified = 0;
+        if (!Send(field, EM_GETMODIFY, 0, 0, &modified))
+            return false;
+        if (modified)
+            return true;
+        if (Expired(since, kSettleMs)) {
+            Lose("a keystroke was not handled within " + std::to_string(kSettleMs) + " ms");
+            return false;
+        }
+        Sleep(1);
+    }
+}
+
+bool Target::ClearField(HWND field)
+{
+    return Send(field, EM_SETSEL, 0, -1) && TypeChar(field, L'\b');
+}
+
+bool Target::PressEscape(HWND fallback)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    HWND to = fallback;
+    if (GetGUIThreadInfo(threadId_, &info) && info.hwndFocus)
+        to = info.hwndFocus;
+    LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(VK_ESCAPE, MAPVK_VK_TO_VSC)) << 16;
+    return Post(to, WM_KEYDOWN, VK_ESCAPE, 1 | scan) && Post(to, WM_KEYUP, VK_ESCAPE, 1 | scan | 0xC0000000);
+}
+
+bool Target::Click(HWND button)
+{
+    return button && Post(button, BM_CLICK, 0, 0);
+}
+
+bool Target::Sync(HWND hwnd)
+{
+    return Send(hwnd, WM_NULL, 0, 0);
+}
+
+HWND Target::FindWindowOf(const wchar_t* className, const std::wstring& caption, DWORD ms)
+{
+    ULONGLONG since = GetTickCount64();
+    for (;;) {
+        WindowQuery q{processId_, className, &caption, nullptr};
+        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&q));
+        if (q.found || Expired(since, ms) || WaitExit(0))
+            return q.found;
+        Sleep(20);
+    }
+}
+
+bool Target::WaitGone(HWND hwnd, DWORD ms)
+{
+    ULONGLONG since = GetTickCount64();
+    while (IsWindow(hwnd)) {
+        if (Expired(since, ms))
+            return false;
+        Sleep(5);
+    }
+    return true;
+}

@@ -1,0 +1,90 @@
+// The running converter, seen and driven from another process: only window
+// messages, posted keystrokes and what the window system tells any process.
+// Every wait is bounded; a message that gets no answer in time marks the
+// program as lost, and everything after that fails fast instead of hanging.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Control ids of a conversion page and of the precision dialog.
+enum : int {
+    kValueField = 1000,
+    kResultField = 1001,
+    kFromList = 1002,
+    kToList = 1003,
+    kPrecisionField = 1005,
+};
+
+class Target {
+public:
+    Target() = default;
+    ~Target();
+    Target(const Target&) = delete;
+    Target& operator=(const Target&) = delete;
+
+    // Starts the program and waits for its sheet. On failure `error` says why.
+    bool Start(const std::wstring& exe, std::string& error);
+    // Forgets the process without ending it (the demo leaves it running).
+    void Detach();
+    // Ends a process that would not close (only the one this object started).
+    void Kill();
+    // True once the process has ended, waiting up to `ms`.
+    bool WaitExit(DWORD ms);
+
+    bool Alive() const { return process_ != nullptr && !lost_; }
+    const std::string& LostReason() const { return lostReason_; }
+    HWND Sheet() const { return sheet_; }
+
+    // SendMessageTimeout; false (and the program lost) when it does not answer.
+    bool Send(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result = nullptr);
+    bool Post(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+    std::string Text(HWND hwnd);  // WM_GETTEXT, UTF-8
+
+    // The sheet's tabs.
+    HWND TabControl();
+    int TabCount();
+    int CurrentTab();
+    std::string TabTitle(int index);  // TCM_GETITEMW through memory in the program
+    bool SelectTab(int index);
+    HWND CurrentPage();
+
+    // A unit list.
+    int ListCount(HWND list);
+    std::string ListText(HWND list, int pos);
+    LRESULT ListData(HWND list, int pos);
+    int ListSelection(HWND list);
+    // CB_SETCURSEL, then the CBN_SELCHANGE that the list sends on a user's pick.
+    bool Pick(HWND page, HWND list, int pos);
+
+    // One keystroke that makes a character: WM_CHAR posted to the field,
+    // returning once the program has handled it and everything it caused.
+    bool TypeChar(HWND field, wchar_t c);
+    // Selects the whole text of a field (EM_SETSEL) and erases it with Backspace.
+    bool ClearField(HWND field);
+    // Escape pressed in the window that has the keyboard focus (or in `fallback`).
+    bool PressEscape(HWND fallback);
+    // A click on a button (BM_CLICK, posted: the click may end a modal loop).
+    bool Click(HWND button);
+    // Waits until every message sent or posted so far to `hwnd` has been handled.
+    bool Sync(HWND hwnd);
+
+    // A visible top-level window of the program with this class and caption,
+    // waiting up to `ms` for it to appear.
+    HWND FindWindowOf(const wchar_t* className, const std::wstring& caption, DWORD ms);
+    // Waits up to `ms` for a window to be destroyed.
+    bool WaitGone(HWND hwnd, DWORD ms);
+
+private:
+    void Lose(const std::string& why);
+
+    HANDLE process_ = nullptr;
+    DWORD processId_ = 0;
+    DWORD threadId_ = 0;
+    HWND sheet_ = nullptr;
+    bool lost_ = false;
+    std::string lostReason_;
+    void* remote_ = nullptr;  // a page of memory in the program for TCM_GETITEMW
+};
