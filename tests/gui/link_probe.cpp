@@ -20,7 +20,7 @@ int CountLines(const std::wstring& path)
     return lines;
 }
 
-bool WriteFile(const std::wstring& path, const std::string& content)
+bool WriteText(const std::wstring& path, const std::string& content)
 {
     FILE* file = nullptr;
     if (_wfopen_s(&file, path.c_str(), L"wb") != 0)
@@ -58,7 +58,7 @@ LaunchTargets::~LaunchTargets()
 std::wstring LaunchTargets::Script(const std::wstring& name)
 {
     const std::wstring path = m_folder + L"\\" + name + L".bat";
-    WriteFile(path, "@echo opened>>\"" + WideToUtf8(LogOf(path)) + "\"\r\n");
+    WriteText(path, "@echo opened>>\"" + WideToUtf8(LogOf(path)) + "\"\r\n");
     return path;
 }
 
@@ -67,7 +67,7 @@ std::wstring LaunchTargets::Missing(const std::wstring& name) const { return m_f
 std::wstring LaunchTargets::UnknownType(const std::wstring& name)
 {
     const std::wstring path = m_folder + L"\\" + name + L".jednotarneznamy";
-    WriteFile(path, "");
+    WriteText(path, "");
     return path;
 }
 

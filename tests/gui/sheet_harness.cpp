@@ -197,3 +197,4 @@ HWND WaitForOwnedWindow(HWND owner, DWORD timeoutMs)
 }
 
 std::wstring Wide(const char* utf8) { return Utf8ToWide(utf8); }
+std::string Utf8Of(const std::wstring& text) { return WideToUtf8(text); }

@@ -37,3 +37,4 @@ bool PutOnClipboard(const std::wstring& text);
 HWND WaitForOwnedWindow(HWND owner, DWORD timeoutMs = 5000);
 
 std::wstring Wide(const char* utf8);
+std::string Utf8Of(const std::wstring& text);
