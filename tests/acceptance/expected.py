@@ -269,12 +269,15 @@ class Script:
         self.emit("registry", "-" if self.stored is None else self.stored)
         self.program = None
 
-    def show_page(self, index, first_visit):
+    def show_page(self, index, lists="none"):
+        """Selects a tab; on a page's first showing in a run `lists` is
+        "count" (the lists' lengths) or "entries" (every entry too)."""
         self.program.current = index
         self.emit("page", index)
         page = self.program.page()
-        if first_visit:
+        if lists != "none":
             self.emit("units", len(page.units))
+        if lists == "entries":
             for pos, unit in enumerate(page.units):
                 self.emit("unit", pos, unit.row, unit.czech)
         self.emit("selection", page.src, page.dst)
@@ -312,21 +315,40 @@ class Script:
         self.emit("registry", "-" if self.stored is None else self.stored)
         self.emit("fields", *self.fields())  # nothing on screen changes
 
-    def sweep(self, sources):
-        """Every target unit for each of the source positions, in turn. The
-        first source is picked while no target is, so the first conversion
-        happens on the first target."""
+    def sweep(self, sources, targets=None):
+        """For each source position in turn, every target position (or those
+        that `targets` gives for it). On a fresh page the first source is
+        picked while no target is, so the first conversion happens on the
+        first target."""
         page = self.program.page()
         n = len(page.units)
         for src in sources:
             self.pick_from(src)
-            for dst in range(n):
+            for dst in (targets[src] if targets else range(n)):
                 if dst != src:
                     self.pick_to(dst)
 
-    def start_page(self, index, first_visit=True):
-        self.show_page(index, first_visit)
-        self.type(PAGE_VALUES[index])
+    def start_page(self, index, lists="count", value=None):
+        self.show_page(index, lists)
+        self.type(PAGE_VALUES[index] if value is None else value)
+
+
+def weak_pairs(page, value):
+    """The pairs of a factor page whose result for `value` is below 0.001 in
+    magnitude (fewer than three digits at precision 5), as {source: [targets]},
+    and the exponent of a power of ten that lifts all of them to 0.01 or more."""
+    if page.category == TEMPERATURE:
+        return {}, 0
+    weak, need = {}, 1.0
+    for i, src in enumerate(page.units):
+        for j, dst in enumerate(page.units):
+            if i != j and abs((value * src.factor) / dst.factor) < 0.001:
+                weak.setdefault(i, []).append(j)
+                need = max(need, 0.01 * dst.factor / src.factor)
+    exponent = 0
+    while 10.0 ** exponent < need:
+        exponent += 1
+    return weak, exponent
 
 
 def build(units):
@@ -340,19 +362,19 @@ def build(units):
     for i, title in enumerate(TAB_TITLES):
         s.emit("tab", i, title)
     for index in range(len(TAB_TITLES)):
-        s.start_page(index)
+        s.start_page(index, "entries")
         n = len(s.program.page().units)
         s.sweep(range(n))
         pairs += n * (n - 1)
     s.comment("typing into a page that converts: the caret stays where it was")
-    s.show_page(0, False)
+    s.show_page(0)
     s.pick_from(0)
     s.pick_to(1)
     s.clear()
     s.type("15.25")
     s.comment("a page keeps its units and texts while another tab is shown")
-    s.show_page(3, False)
-    s.show_page(0, False)
+    s.show_page(3)
+    s.show_page(0)
     s.close("escape")
 
     s.comment("run 2: Storno writes nothing; precision 0 set through the dialog")
@@ -384,13 +406,21 @@ def build(units):
         s.sweep(sorted({1, n // 3, n - 2}) if n > 3 else range(n))
     s.close("sysclose")
 
-    s.comment("run 4: precision 10 survived the restart; closing by OK")
+    s.comment("run 4: precision 10 survived the restart; back to 5; large values; closing by OK")
     s.start()
     s.start_page(10)
     s.pick_from(1)
     s.pick_to(0)
     s.set_precision(None, "cancel")
     s.pick_to(2)
+    s.set_precision("5", "ok")
+    s.comment("the pairs whose result printed fewer than three digits in run 1, again with a value")
+    s.comment("large enough to print them with at least three (typed with an exponent)")
+    for index in range(len(TAB_TITLES)):
+        weak, exponent = weak_pairs(s.program.pages[index], read_value(PAGE_VALUES[index]))
+        if weak:
+            s.start_page(index, value="1e%d" % exponent)
+            s.sweep(sorted(weak), weak)
     s.close("ok")
 
     s.lines.insert(0, "# acceptance script: %d units, %d ordered pairs" % (len(units), pairs))
