@@ -37,3 +37,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
 # One self-contained .exe, as with GCC.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-L${MINGW_GCC_DIR} -static -static-libgcc -static-libstdc++")
+# Release programs ship without symbols, as with GCC.
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
