@@ -23,6 +23,8 @@
 //   dialog-open N           system-menu command 135; the precision dialog shows N
 //   dialog-type TEXT        the dialog's field erased and TEXT typed
 //   dialog-ok / dialog-cancel / dialog-escape   the dialog closes by OK, Storno, Escape
+//   about-open ID           system command ID; the About dialog appears
+//   about-ok / about-escape the About dialog closes by OK, Escape
 //   close ok|cancel|escape|sysclose   the sheet closes so; the process must end and
 //                           the registry must be exactly as it was before the close
 #include <windows.h>
@@ -48,6 +50,7 @@ const DWORD kDialogMs = 10000;
 const DWORD kExitMs = 10000;
 const DWORD kListFillMs = 5000;
 const wchar_t kPrecisionCaption[] = L"Nastaven\u00ed p\u0159esnosti";
+const wchar_t kAboutCaption[] = L"O programu Jednotar";
 
 class Run {
 public:
@@ -315,18 +318,32 @@ private:
                     : std::string("could not type into the precision dialog"));
     }
 
+    void OpenAbout(const Step& step)
+    {
+        dialog_ = nullptr;
+        if (!target_->Post(target_->Sheet(), WM_SYSCOMMAND, static_cast<WPARAM>(step.Number(1)), 0)) {
+            Fail(step, "could not post the system command");
+            return;
+        }
+        dialog_ = target_->FindWindowOf(L"#32770", kAboutCaption, kDialogMs);
+        Check(step, dialog_ != nullptr, "no window \"O programu Jednotar\" appeared");
+    }
+
+    // Closes the open dialog by the way the step's name ends in: "-ok" (the
+    // OK button), "-cancel" (the Storno button) or "-escape" (the key).
     void CloseDialog(const Step& step)
     {
         if (!dialog_) {
-            Fail(step, "there is no precision dialog to close");
+            Fail(step, "there is no dialog to close");
             return;
         }
-        const std::string& how = step.Field(0);
+        const std::string& name = step.Field(0);
+        std::string how = name.substr(name.find('-') + 1);
         HWND field = GetDlgItem(dialog_, kPrecisionField);
         bool done;
-        if (how == "dialog-ok")
+        if (how == "ok")
             done = target_->Click(GetDlgItem(dialog_, IDOK));
-        else if (how == "dialog-cancel")
+        else if (how == "cancel")
             done = target_->Click(GetDlgItem(dialog_, IDCANCEL));
         else
             done = target_->PressEscape(field ? field : dialog_);
@@ -334,7 +351,7 @@ private:
         // Once the sheet answers again, the command that ran the dialog is over.
         if (gone)
             target_->Sync(target_->Sheet());
-        Check(step, gone, done ? "the precision dialog did not close" : "could not press the dialog's button");
+        Check(step, gone, done ? "the dialog did not close" : "could not press the dialog's button");
         dialog_ = nullptr;
     }
 
@@ -392,7 +409,10 @@ private:
             OpenDialog(step);
         } else if (name == "dialog-type") {
             TypeInDialog(step);
-        } else if (name == "dialog-ok" || name == "dialog-cancel" || name == "dialog-escape") {
+        } else if (name == "about-open") {
+            OpenAbout(step);
+        } else if (name == "dialog-ok" || name == "dialog-cancel" || name == "dialog-escape" ||
+                   name == "about-ok" || name == "about-escape") {
             CloseDialog(step);
         } else {
             Fail(step, "unknown step " + Quoted(name));

@@ -375,6 +375,13 @@ def build(units):
     s.comment("a page keeps its units and texts while another tab is shown")
     s.show_page(3)
     s.show_page(0)
+    s.comment("the About command, also by an id with low bits set; it changes nothing")
+    s.emit("about-open", 0x10)
+    s.emit("about-ok")
+    s.emit("about-open", 0x1F)
+    s.emit("about-escape")
+    s.emit("fields", *s.fields())
+    s.emit("registry", "-")
     s.close("escape")
 
     s.comment("run 2: Storno writes nothing; precision 0 set through the dialog")
