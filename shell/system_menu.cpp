@@ -1,6 +1,30 @@
 // The sheet's two system-menu commands.
+#include "about/about_dlg.h"
 #include "res/resource.h"
 #include "shell/dialog_sheet.h"
+#include "shell/precision_dlg.h"
+#include "shell/precision_setting.h"
+
+namespace {
+
+void ShowAbout()
+{
+    CAboutDlg about;
+    about.DoModal();  // OK and Cancel alike
+}
+
+void ChangePrecision()
+{
+    CPrecisionDlg dialog;
+    dialog.m_nPrecision = g_precision;
+    if (dialog.DoModal() != IDOK)
+        return;
+    // Saved at once, also when unchanged: nothing is saved at exit.
+    g_precision = dialog.m_nPrecision;
+    AfxGetApp()->WriteProfileInt(kSettingsSection, kPrecisionEntry, g_precision);
+}
+
+}  // namespace
 
 void CDialogSheet::AppendSystemMenuCommands()
 {
@@ -18,5 +42,12 @@ void CDialogSheet::AppendSystemMenuCommands()
 
 void CDialogSheet::OnSysCommand(UINT nID, LPARAM lParam)
 {
-    CPropertySheet::OnSysCommand(nID, lParam);
+    // The About id is matched as the platform's own commands are: their low
+    // four bits are the system's to use.
+    if ((nID & 0xFFF0) == IDM_ABOUT)
+        ShowAbout();
+    else if (nID == IDM_PRECISION)
+        ChangePrecision();
+    else
+        CPropertySheet::OnSysCommand(nID, lParam);
 }

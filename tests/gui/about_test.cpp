@@ -1,9 +1,8 @@
-// The About box: its two links, opened from the sheet and on its own.
+// The About box opened from the sheet's system menu.
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "about/about_dlg.h"
 #include "res/resource.h"
 #include "tests/gui/link_probe.h"
 #include "tests/gui/modal_probe.h"
@@ -20,30 +19,6 @@ std::wstring DialogFace(HWND dialog)
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(dialog, WM_GETFONT, 0, 0)), sizeof(font), &font);
     return font.lfFaceName;
-}
-
-// Runs `dialog` modally on this thread while `drive` works it from another.
-struct Driver {
-    DWORD uiThread;
-    void (*drive)(DWORD uiThread, void* context);
-    void* context;
-};
-
-DWORD WINAPI RunDriver(void* parameter)
-{
-    const Driver& driver = *static_cast<const Driver*>(parameter);
-    driver.drive(driver.uiThread, driver.context);
-    return 0;
-}
-
-INT_PTR RunModal(CDialog& dialog, void (*drive)(DWORD, void*), void* context)
-{
-    Driver driver{GetCurrentThreadId(), drive, context};
-    HANDLE worker = CreateThread(nullptr, 0, &RunDriver, &driver, 0, nullptr);
-    const INT_PTR result = dialog.DoModal();
-    WaitForSingleObject(worker, INFINITE);
-    CloseHandle(worker);
-    return result;
 }
 
 }  // namespace
@@ -81,52 +56,4 @@ TEST(AboutBox, BothLinksAreUnvisitedAtEveryOpening)
             EXPECT_TRUE(CloseWith(about, IDOK));
         }
     }));
-}
-
-// The labels belong to the dialog object: they outlive the window with the
-// target they captured, and go with the object.
-TEST(AboutBox, EndsByOkEscapeOrCloseBoxAndKeepsItsLabels)
-{
-    struct Context {
-        std::wstring script;
-        int way;
-        LaunchTargets* targets;
-        int runs = 0;
-    };
-    struct Case {
-        const char* name;
-        INT_PTR result;
-    };
-    const Case cases[] = {{"OK", IDOK}, {"Escape", IDCANCEL}, {"close box", IDCANCEL}};
-    LaunchTargets targets;
-    for (int way = 0; way < 3; ++way) {
-        SCOPED_TRACE(cases[way].name);
-        Context context{targets.Script(L"way" + std::to_wstring(way)), way, &targets};
-        CAboutDlg about;
-        const INT_PTR result = RunModal(
-            about,
-            [](DWORD uiThread, void* parameter) {
-                Context& c = *static_cast<Context*>(parameter);
-                HWND dialog = WaitForWindow(uiThread, nullptr, kCaption);
-                if (!dialog)
-                    return;
-                HWND web = GetDlgItem(dialog, IDC_WEB_LINK);
-                SetWindowTextW(web, c.script.c_str());
-                Click(web);
-                c.runs = c.targets->Runs(c.script, 1);
-                if (c.way == 0)
-                    PressButton(dialog, IDOK);
-                else if (c.way == 1)
-                    PostMessageW(GetDlgItem(dialog, IDOK), WM_KEYDOWN, VK_ESCAPE, 1);
-                else
-                    PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
-                WaitUntilGone(dialog);
-            },
-            &context);
-        EXPECT_EQ(result, cases[way].result);
-        EXPECT_EQ(context.runs, 1);
-        EXPECT_EQ(about.m_webLink.m_hWnd, nullptr);
-        EXPECT_EQ(about.m_webLink.m_target, WideToUtf8(context.script).c_str());
-        EXPECT_TRUE(about.m_mailLink.m_target.IsEmpty());
-    }
 }

@@ -63,6 +63,8 @@ BOOL CALLBACK ReadBoxChild(HWND child, LPARAM state)
 
 }  // namespace
 
+DWORD UiThreadOf(HWND window) { return GetWindowThreadProcessId(window, nullptr); }
+
 HWND WaitForWindow(DWORD uiThread, HWND owner, const wchar_t* caption, DWORD timeoutMs)
 {
     WindowQuery query{owner, caption, nullptr};
@@ -79,7 +81,7 @@ HWND OpenBySystemCommand(HWND sheet, UINT command, const wchar_t* caption)
 {
     // Posted: the command runs a modal loop of its own.
     PostMessageW(sheet, WM_SYSCOMMAND, command, 0);
-    return WaitForWindow(GetWindowThreadProcessId(sheet, nullptr), sheet, caption);
+    return WaitForWindow(UiThreadOf(sheet), sheet, caption);
 }
 
 bool WaitUntilGone(HWND window, DWORD timeoutMs)
@@ -101,7 +103,7 @@ HWND FocusIn(HWND window)
 {
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);
-    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    GetGUIThreadInfo(UiThreadOf(window), &info);
     return info.hwndFocus;
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+DWORD UiThreadOf(HWND window);
 // A visible top-level window of `uiThread`, owned by `owner` and, when
 // `caption` is given, titled so; null after the timeout.
 HWND WaitForWindow(DWORD uiThread, HWND owner, const wchar_t* caption, DWORD timeoutMs = 5000);

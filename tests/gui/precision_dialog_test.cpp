@@ -29,18 +29,18 @@ void Enter(HWND dialog, const std::wstring& text)
 
 // Starts from a stored precision (or none), then empties the store once the
 // sheet has loaded it, so that any write the test did not expect shows.
+// Leaves the store empty, as a first run finds it.
 void RunFrom(std::optional<DWORD> stored, const std::function<void(const Sheet&)>& body)
 {
     ClearSettings();
     if (stored)
         StorePrecision(*stored);
-    ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
+    EXPECT_TRUE(RunSheet([&](const Sheet& sheet) {
         ClearSettings();
         body(sheet);
     }));
+    ClearSettings();
 }
-
-DWORD UiThread(HWND window) { return GetWindowThreadProcessId(window, nullptr); }
 
 }  // namespace
 
@@ -59,7 +59,7 @@ TEST(PrecisionDialog, OpensShowingTheCurrentPrecision)
             ASSERT_NE(dialog, nullptr);
             EXPECT_EQ(TextOf(Field(dialog)), c.shown);
             EXPECT_EQ(FocusIn(dialog), Field(dialog));
-            EXPECT_EQ(WaitForWindow(UiThread(dialog), dialog, nullptr, 300), nullptr);
+            EXPECT_EQ(WaitForWindow(UiThreadOf(dialog), dialog, nullptr, 300), nullptr);
             EXPECT_TRUE(CloseWith(dialog, IDCANCEL));
         });
     }
@@ -118,7 +118,7 @@ TEST(PrecisionDialog, RefusesWithAMessageAndStaysOpenUntilCorrected)
                 Enter(dialog, c.typed);
             PressButton(dialog, IDOK);
 
-            HWND box = WaitForWindow(UiThread(dialog), dialog, nullptr);
+            HWND box = WaitForWindow(UiThreadOf(dialog), dialog, nullptr);
             ASSERT_NE(box, nullptr);
             const MessageBoxSeen seen = ReadMessageBox(box);
             EXPECT_EQ(seen.caption, L"Jednotar jednotek");

@@ -12,8 +12,6 @@ namespace {
 constexpr wchar_t kAboutCaption[] = L"O programu Jednotar";
 constexpr wchar_t kPrecisionCaption[] = L"Nastavení přesnosti";
 
-DWORD UiThread(HWND window) { return GetWindowThreadProcessId(window, nullptr); }
-
 bool IsSeparator(HMENU menu, int position)
 {
     MENUITEMINFOW item{};
@@ -78,7 +76,7 @@ TEST(SystemMenu, OtherCommandsTakeTheSheetsUsualPath)
             DWORD_PTR answer = 0;
             EXPECT_NE(SendMessageTimeoutW(sheet.window, WM_SYSCOMMAND, id, 0, SMTO_NORMAL, 3000, &answer), 0)
                 << "id " << id;
-            EXPECT_EQ(WaitForWindow(UiThread(sheet.window), sheet.window, nullptr, 100), nullptr) << "id " << id;
+            EXPECT_EQ(WaitForWindow(UiThreadOf(sheet.window), sheet.window, nullptr, 100), nullptr) << "id " << id;
         }
         // The platform's own commands still work.
         SendMessageW(sheet.window, WM_SYSCOMMAND, SC_MINIMIZE, 0);

@@ -1,0 +1,39 @@
+// CStaticLink: a text static of a dialog turned into a link. Drawn underlined
+// in the link colour, shows the hand cursor, and a left-button press hands
+// its target to the shell's "open" verb.
+#pragma once
+
+#include "shell/framework/framework.h"
+
+class CStaticLink : public CStatic {
+    DECLARE_DYNAMIC(CStaticLink)
+public:
+    // A null or empty target: the first click takes the control's own text.
+    CStaticLink(const char* lpszTarget = nullptr, BOOL bAutoDelete = FALSE);
+
+    CString m_target;  // what the shell opens; the owner may set it
+
+protected:
+    LRESULT OnNcHitTest(CPoint point);
+    HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    void PostNcDestroy() override;
+
+    COLORREF m_textColor;
+    CFont m_underlineFont;  // made at the first colour query, deleted with the label
+    BOOL m_autoDelete;      // TRUE: delete this once the window is gone
+
+    static const COLORREF s_unvisitedColor;
+    static const COLORREF s_visitedColor;
+    // Shared by every label; copies and resource cursors live as long as the
+    // process.
+    static HCURSOR s_linkCursor;
+    static BOOL s_cursorFallbackTried;
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void MakeUnderlineFont();
+    static HCURSOR LoadFallbackCursor();
+};
