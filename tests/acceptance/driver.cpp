@@ -109,7 +109,10 @@ private:
         ++failed;
         if (notRunCount_++ == 0) {
             notRunFirst_ = step.line;
-            notRunReason_ = target_ ? target_->LostReason() : "the program is not running";
+            if (target_ && !target_->LostReason().empty())
+                notRunReason_ = target_->LostReason();
+            else
+                notRunReason_ = target_ ? "the program has ended" : "the program is not running";
         }
         notRunLast_ = step.line;
     }
