@@ -73,6 +73,11 @@ protected: \
     {WM_COMMAND, 0, static_cast<UINT>(id), [](CCmdTarget* t, WPARAM, LPARAM, LRESULT* r) { \
          (AFX_SELF(t)->*(memberFxn))(); *r = 0; return true; }},
 
+// LRESULT memberFxn(WPARAM wParam, LPARAM lParam) for any message
+#define ON_MESSAGE(message, memberFxn) \
+    {static_cast<UINT>(message), 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l, LRESULT* r) { \
+         *r = (AFX_SELF(t)->*(memberFxn))(w, l); return true; }},
+
 #define ON_CONTROL(code, id, memberFxn) \
     {WM_COMMAND, static_cast<UINT>(code), static_cast<UINT>(id), [](CCmdTarget* t, WPARAM, LPARAM, LRESULT* r) { \
          (AFX_SELF(t)->*(memberFxn))(); *r = 0; return true; }},

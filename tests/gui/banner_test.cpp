@@ -1,6 +1,7 @@
 // The painted banner, read back from the banner control's pixels.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <vector>
 
 #include "res/resource.h"

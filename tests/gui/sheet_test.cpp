@@ -96,3 +96,17 @@ TEST(Sheet, SystemMenuEndsWithTheTwoCommands)
         EXPECT_STREQ(text, L"&O programu Jednotar...");
     }));
 }
+
+// System commands the program does not add take the sheet's usual path:
+// Close from the system menu ends the modal sheet.
+TEST(Sheet, SystemMenuCloseEndsTheSheet)
+{
+    bool closed = false;
+    ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
+        PostMessageW(sheet.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        for (int i = 0; i < 500 && IsWindow(sheet.window); ++i)  // hiding waits on the X server
+            Sleep(20);
+        closed = !IsWindow(sheet.window);
+    }));
+    EXPECT_TRUE(closed);
+}

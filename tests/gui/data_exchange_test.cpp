@@ -1,0 +1,149 @@
+// The framework's dialog data exchange on a real dialog: the precision
+// template's edit field exchanged as a whole number in 0..10.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "res/resource.h"
+#include "shell/framework/framework.h"
+#include "tests/gui/dialog_harness.h"
+#include "tests/gui/sheet_harness.h"
+
+namespace {
+
+class NumberDialog : public CDialog {
+public:
+    NumberDialog() : CDialog(IDD_PRECISION) {}
+    int m_nNumber = 4;
+    int m_exchanges = 0;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        ++m_exchanges;
+        DDX_Text(pDX, IDC_PRECISION, m_nNumber);
+        DDV_MinMaxInt(pDX, m_nNumber, 0, 10);
+    }
+};
+
+struct Refusal {
+    std::wstring caption;
+    std::wstring message;
+    bool dialogStayed = false;
+    bool focusOnField = false;
+    bool wholeTextSelected = false;
+};
+
+// Puts `text` into the field, presses OK and reads the refusal, if any.
+Refusal PressOkWith(HWND dialog, const wchar_t* text)
+{
+    Refusal refusal;
+    HWND field = GetDlgItem(dialog, IDC_PRECISION);
+    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    const DWORD uiThread = GetWindowThreadProcessId(dialog, nullptr);
+    HWND box = WaitForTopLevel(uiThread, dialog, 1500);
+    if (!box)
+        return refusal;
+    refusal.caption = TextOf(box);
+    refusal.message = TextOf(GetDlgItem(box, 0xFFFF));
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    for (int i = 0; i < 100 && IsWindow(box); ++i)
+        Sleep(20);
+    refusal.dialogStayed = IsWindow(dialog) && IsWindowVisible(dialog);
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof(gui);
+    GetGUIThreadInfo(uiThread, &gui);
+    refusal.focusOnField = gui.hwndFocus == field;
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    refusal.wholeTextSelected = start == 0 && end == static_cast<DWORD>(GetWindowTextLengthW(field));
+    return refusal;
+}
+
+}  // namespace
+
+TEST(DataExchange, InitialisationShowsTheMemberAndOkTakesAValidNumber)
+{
+    struct Case {
+        const wchar_t* text;
+        int number;
+    };
+    for (const Case& c : {Case{L"0", 0}, Case{L"10", 10}, Case{L" 7 ", 7}, Case{L"+3", 3}}) {
+        NumberDialog dialog;
+        std::wstring shown;
+        const INT_PTR result = RunDialog(dialog, [&](HWND window) {
+            shown = TextOf(GetDlgItem(window, IDC_PRECISION));
+            const Refusal refusal = PressOkWith(window, c.text);
+            EXPECT_TRUE(refusal.message.empty()) << Utf8Of(refusal.message);
+        });
+        EXPECT_EQ(shown, L"4");
+        EXPECT_EQ(result, IDOK);
+        EXPECT_EQ(dialog.m_nNumber, c.number);
+    }
+}
+
+TEST(DataExchange, RefusesTextThatIsNoWholeNumberOrOutOfRange)
+{
+    const std::wstring integer = L"Zadejte celé číslo.";
+    const std::wstring range = L"Zadejte celé číslo od 0 do 10.";
+    // A text that is no number leaves the member untouched; a number out of
+    // range has already been read into it when the range check refuses it.
+    struct Case {
+        const wchar_t* text;
+        const std::wstring& message;
+        int member;
+    };
+    const Case cases[] = {
+        {L"", integer, 4},   {L"abc", integer, 4}, {L"1.5", integer, 4},         {L"3x", integer, 4},
+        {L"11", range, 11},  {L"-1", range, -1},   {L"99999999999", integer, 4},
+    };
+    for (const Case& c : cases) {
+        NumberDialog dialog;
+        const INT_PTR result = RunDialog(dialog, [&](HWND window) {
+            const Refusal refusal = PressOkWith(window, c.text);
+            EXPECT_EQ(refusal.message, c.message) << "text " << Utf8Of(c.text);
+            EXPECT_EQ(refusal.caption, L"Jednotar jednotek");
+            EXPECT_TRUE(refusal.dialogStayed);
+            EXPECT_TRUE(refusal.focusOnField) << "text " << Utf8Of(c.text);
+            EXPECT_TRUE(refusal.wholeTextSelected) << "text " << Utf8Of(c.text);
+        });
+        EXPECT_EQ(result, IDCANCEL);
+        EXPECT_EQ(dialog.m_nNumber, c.member) << "text " << Utf8Of(c.text);
+    }
+}
+
+TEST(DataExchange, CancelEndsWithoutAnExchange)
+{
+    NumberDialog dialog;
+    const INT_PTR result = RunDialog(dialog, [](HWND window) {
+        SendMessageW(GetDlgItem(window, IDC_PRECISION), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"abc"));
+        PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_EQ(WaitForTopLevel(GetWindowThreadProcessId(window, nullptr), window, 500), nullptr);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(dialog.m_exchanges, 1);  // only the first one, into the controls
+}
+
+TEST(DataExchange, WholeNumberReading)
+{
+    struct Case {
+        const char* text;
+        bool ok;
+        int value;
+    };
+    const Case cases[] = {
+        {"0", true, 0},          {"  12  ", true, 12},           {"-7", true, -7},
+        {"+7", true, 7},         {"2147483647", true, 2147483647}, {"-2147483648", true, -2147483647 - 1},
+        {"2147483648", false, 0}, {"", false, 0},                 {"-", false, 0},
+        {"1 2", false, 0},       {"0x10", false, 0},              {"1e3", false, 0},
+    };
+    for (const Case& c : cases) {
+        int value = -99;
+        EXPECT_EQ(ParseWholeNumber(c.text, &value), c.ok) << c.text;
+        if (c.ok) {
+            EXPECT_EQ(value, c.value) << c.text;
+        }
+    }
+}

@@ -1,0 +1,178 @@
+// The framework's own mechanics on real windows: message-map search order,
+// reflection of a static's colour query, the end of a bound window, the
+// dropping of a window's own exchange echoes, run-time class records.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "pages/page_roster.h"
+#include "res/resource.h"
+#include "shell/dialog_sheet.h"
+#include "shell/framework/framework.h"
+#include "tests/gui/dialog_harness.h"
+#include "tests/gui/sheet_harness.h"
+
+namespace {
+
+constexpr UINT kOverridden = WM_APP + 1;
+constexpr UINT kBaseOnly = WM_APP + 2;
+constexpr UINT kUnmapped = WM_APP + 3;
+constexpr UINT kExchangeOut = WM_APP + 4;
+
+class Label : public CStatic {
+public:
+    int m_queries = 0;
+    UINT m_lastType = 0;
+    int m_postNcDestroyCalls = 0;
+    bool m_unboundAtPostNcDestroy = false;
+
+protected:
+    HBRUSH CtlColor(CDC* pDC, UINT nCtlColor)
+    {
+        ++m_queries;
+        m_lastType = nCtlColor;
+        pDC->SetTextColor(RGB(0, 0, 220));
+        return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    }
+    void PostNcDestroy() override
+    {
+        ++m_postNcDestroyCalls;
+        m_unboundAtPostNcDestroy = m_hWnd == nullptr;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(Label, CStatic)
+    ON_WM_CTLCOLOR_REFLECT()
+END_MESSAGE_MAP()
+
+class BaseDialog : public CDialog {
+public:
+    BaseDialog() : CDialog(IDD_PRECISION) {}
+
+protected:
+    LRESULT OnOverridden(WPARAM, LPARAM) { return 1; }
+    LRESULT OnBaseOnly(WPARAM, LPARAM) { return 10; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(BaseDialog, CDialog)
+    ON_MESSAGE(kOverridden, &BaseDialog::OnOverridden)
+    ON_MESSAGE(kBaseOnly, &BaseDialog::OnBaseOnly)
+END_MESSAGE_MAP()
+
+class ProbeDialog : public BaseDialog {
+public:
+    Label m_label;
+    CString m_text = "12";
+    int m_changes = 0;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        m_label.SubclassWindow(FindWindowExW(m_hWnd, nullptr, L"Static", nullptr));
+        return BaseDialog::OnInitDialog();  // writes "12": its EN_CHANGE is dropped
+    }
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, IDC_PRECISION, m_text); }
+    LRESULT OnOverridden(WPARAM, LPARAM) { return 2; }
+    LRESULT OnExchangeOut(WPARAM wParam, LPARAM)
+    {
+        m_text = reinterpret_cast<const char*>(wParam);
+        UpdateData(FALSE);
+        return 0;
+    }
+    void OnChange() { ++m_changes; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(ProbeDialog, BaseDialog)
+    ON_MESSAGE(kOverridden, &ProbeDialog::OnOverridden)
+    ON_MESSAGE(kExchangeOut, &ProbeDialog::OnExchangeOut)
+    ON_EN_CHANGE(IDC_PRECISION, &ProbeDialog::OnChange)
+END_MESSAGE_MAP()
+
+}  // namespace
+
+TEST(Framework, OwnMapIsSearchedBeforeTheBaseMap)
+{
+    ProbeDialog dialog;
+    RunDialog(dialog, [](HWND window) {
+        EXPECT_EQ(SendMessageW(window, kOverridden, 0, 0), 2);
+        EXPECT_EQ(SendMessageW(window, kBaseOnly, 0, 0), 10);
+        EXPECT_EQ(SendMessageW(window, kUnmapped, 0, 0), 0);  // the dialog manager's default
+    });
+}
+
+TEST(Framework, StaticAnswersItsOwnColourQueryAndIsReleasedAfterItsWindow)
+{
+    ProbeDialog dialog;
+    HWND label = nullptr;
+    RunDialog(dialog, [&](HWND window) {
+        label = FindWindowExW(window, nullptr, L"Static", nullptr);
+        HDC dc = CreateCompatibleDC(nullptr);
+        const int queriesBefore = dialog.m_label.m_queries;  // its own painting asks too
+        const LRESULT brush = SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                           reinterpret_cast<LPARAM>(label));
+        EXPECT_EQ(brush, reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH)));
+        EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 220));
+        EXPECT_EQ(dialog.m_label.m_queries, queriesBefore + 1);
+        // A control without a bound object gets the parent's usual colours.
+        SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(GetDlgItem(window, IDC_PRECISION)));
+        EXPECT_EQ(dialog.m_label.m_queries, queriesBefore + 1);
+        DeleteDC(dc);
+    });
+    EXPECT_EQ(dialog.m_label.m_lastType, static_cast<UINT>(CTLCOLOR_STATIC));
+    EXPECT_FALSE(IsWindow(label));
+    EXPECT_EQ(dialog.m_label.m_postNcDestroyCalls, 1);
+    EXPECT_TRUE(dialog.m_label.m_unboundAtPostNcDestroy);
+    EXPECT_EQ(CWnd::FromHandlePermanent(label), nullptr);
+}
+
+TEST(Framework, ExchangeEchoesAreDroppedOtherNotificationsDelivered)
+{
+    ProbeDialog dialog;
+    RunDialog(dialog, [&](HWND window) {
+        HWND field = GetDlgItem(window, IDC_PRECISION);
+        EXPECT_EQ(TextOf(field), L"12");
+        EXPECT_EQ(dialog.m_changes, 0);
+        SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"5"));
+        EXPECT_EQ(dialog.m_changes, 1);
+        SendMessageW(window, kExchangeOut, reinterpret_cast<WPARAM>("77"), 0);
+        EXPECT_EQ(TextOf(field), L"77");
+        EXPECT_EQ(dialog.m_changes, 1);
+        // An equal text is not written again: the selection survives.
+        SendMessageW(field, EM_SETSEL, 1, 2);
+        SendMessageW(window, kExchangeOut, reinterpret_cast<WPARAM>("77"), 0);
+        DWORD start = 0;
+        DWORD end = 0;
+        SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(start, 1u);
+        EXPECT_EQ(end, 2u);
+    });
+}
+
+TEST(Framework, PagesAreRegisteredAndCreatableByName)
+{
+    const char* const names[] = {"CLengthPage", "CVolumePage",      "CWeightPage", "CTemperaturePage", "CAreaPage",
+                                 "CDensityPage", "CPowerPage",      "CPresurePage", "CWorkPage",      "CPerformancePage",
+                                 "CAnglePage",  "CTimePage",        "CSpeedPage",  "CFlowPage"};
+    const CRuntimeClass* const classes[] = {
+        RUNTIME_CLASS(CLengthPage), RUNTIME_CLASS(CVolumePage),      RUNTIME_CLASS(CWeightPage),
+        RUNTIME_CLASS(CTemperaturePage), RUNTIME_CLASS(CAreaPage),   RUNTIME_CLASS(CDensityPage),
+        RUNTIME_CLASS(CPowerPage), RUNTIME_CLASS(CPresurePage),      RUNTIME_CLASS(CWorkPage),
+        RUNTIME_CLASS(CPerformancePage), RUNTIME_CLASS(CAnglePage),  RUNTIME_CLASS(CTimePage),
+        RUNTIME_CLASS(CSpeedPage), RUNTIME_CLASS(CFlowPage)};
+    for (int i = 0; i < 14; ++i) {
+        EXPECT_STREQ(classes[i]->m_lpszClassName, names[i]);
+        CObject* page = classes[i]->CreateObject();
+        ASSERT_NE(page, nullptr) << names[i];
+        EXPECT_EQ(page->GetRuntimeClass(), classes[i]);
+        EXPECT_TRUE(page->IsKindOf(RUNTIME_CLASS(CPropertyPage))) << names[i];
+        EXPECT_FALSE(page->IsKindOf(RUNTIME_CLASS(CPropertySheet))) << names[i];
+        delete page;
+    }
+    EXPECT_STREQ(RUNTIME_CLASS(CDialogSheet)->m_lpszClassName, "CDialogSheet");
+    EXPECT_EQ(RUNTIME_CLASS(CDialogSheet)->m_pBaseClass, RUNTIME_CLASS(CPropertySheet));
+    EXPECT_EQ(RUNTIME_CLASS(CDialogSheet)->CreateObject(), nullptr);  // no dynamic creation
+}
