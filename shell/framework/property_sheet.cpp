@@ -98,6 +98,10 @@ INT_PTR CPropertySheet::DoModal()
         psp.pszTemplate = MAKEINTRESOURCEW(page->m_nIDTemplate);
         psp.pfnDlgProc = &CPropertyPage::PageDialogProc;
         psp.lParam = reinterpret_cast<LPARAM>(page);
+        if (page->m_nIDCaption != 0) {  // 0: the tab title is the template's caption
+            psp.dwFlags |= PSP_USETITLE;
+            psp.pszTitle = MAKEINTRESOURCEW(page->m_nIDCaption);
+        }
         pages.push_back(psp);
     }
     const std::wstring caption = m_strCaption.Wide();

@@ -90,6 +90,7 @@ TEST(PrecisionDialog, OkSetsThePrecisionAndWritesItAtOnce)
             else
                 PressButton(dialog, IDOK);
             ASSERT_TRUE(WaitUntilGone(dialog));
+            Sync(sheet.window);  // the write follows DoModal's return on the UI thread
             EXPECT_EQ(g_precision, c.expected);
             EXPECT_EQ(StoredPrecision(), std::optional<DWORD>(c.expected));
         });
@@ -140,6 +141,7 @@ TEST(PrecisionDialog, RefusesWithAMessageAndStaysOpenUntilCorrected)
             Enter(dialog, L"4");
             PressButton(dialog, IDOK);
             ASSERT_TRUE(WaitUntilGone(dialog));
+            Sync(sheet.window);
             EXPECT_EQ(g_precision, 4);
             EXPECT_EQ(StoredPrecision(), std::optional<DWORD>(4));
         });
@@ -166,6 +168,7 @@ TEST(PrecisionDialog, StornoEscapeAndTheCloseBoxChangeNothing)
             Enter(dialog, L"99");
             c.close(dialog);
             ASSERT_TRUE(WaitUntilGone(dialog));
+            Sync(sheet.window);
             EXPECT_EQ(g_precision, 7);
             EXPECT_EQ(StoredPrecision(), std::nullopt);
         }
