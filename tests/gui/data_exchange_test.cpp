@@ -7,6 +7,7 @@
 #include "res/resource.h"
 #include "shell/framework/framework.h"
 #include "tests/gui/dialog_harness.h"
+#include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
 
 namespace {
@@ -42,7 +43,7 @@ Refusal PressOkWith(HWND dialog, const wchar_t* text)
     SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     const DWORD uiThread = GetWindowThreadProcessId(dialog, nullptr);
-    HWND box = WaitForTopLevel(uiThread, dialog, 1500);
+    HWND box = WaitForWindow(uiThread, dialog, nullptr, 1500);
     if (!box)
         return refusal;
     refusal.caption = TextOf(box);
@@ -120,7 +121,7 @@ TEST(DataExchange, CancelEndsWithoutAnExchange)
     const INT_PTR result = RunDialog(dialog, [](HWND window) {
         SendMessageW(GetDlgItem(window, IDC_PRECISION), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"abc"));
         PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
-        EXPECT_EQ(WaitForTopLevel(GetWindowThreadProcessId(window, nullptr), window, 500), nullptr);
+        EXPECT_EQ(WaitForWindow(UiThreadOf(window), window, nullptr, 500), nullptr);
     });
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(dialog.m_exchanges, 1);  // only the first one, into the controls

@@ -10,7 +10,3 @@ class CDialog;
 
 // Answers DoModal's result. A dialog the body leaves open is cancelled.
 INT_PTR RunDialog(CDialog& dialog, const std::function<void(HWND dialogWindow)>& body);
-
-// Waits for a visible top-level window of `thread` with no owner other than
-// `owner`; null after the timeout.
-HWND WaitForTopLevel(DWORD thread, HWND owner, DWORD timeoutMs = 5000);

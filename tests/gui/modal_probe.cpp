@@ -7,18 +7,6 @@ namespace {
 constexpr wchar_t kSettingsKey[] = L"Software\\Brodvik\\Jednotar jednotek\\Settings";
 constexpr wchar_t kPrecisionValue[] = L"Precision";
 
-template <typename Condition>
-bool WaitUntil(Condition condition, DWORD timeoutMs)
-{
-    const DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start > timeoutMs)
-            return false;
-        Sleep(20);
-    }
-    return true;
-}
-
 struct WindowQuery {
     HWND owner;
     const wchar_t* caption;
@@ -68,7 +56,7 @@ DWORD UiThreadOf(HWND window) { return GetWindowThreadProcessId(window, nullptr)
 HWND WaitForWindow(DWORD uiThread, HWND owner, const wchar_t* caption, DWORD timeoutMs)
 {
     WindowQuery query{owner, caption, nullptr};
-    WaitUntil(
+    WaitFor(
         [&] {
             EnumThreadWindows(uiThread, &MatchWindow, reinterpret_cast<LPARAM>(&query));
             return query.found != nullptr;
@@ -86,7 +74,7 @@ HWND OpenBySystemCommand(HWND sheet, UINT command, const wchar_t* caption)
 
 bool WaitUntilGone(HWND window, DWORD timeoutMs)
 {
-    return WaitUntil([&] { return !IsWindow(window); }, timeoutMs);
+    return WaitFor([&] { return !IsWindow(window); }, timeoutMs);
 }
 
 bool CloseWith(HWND window, UINT command)

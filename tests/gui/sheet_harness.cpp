@@ -1,5 +1,7 @@
 #include "tests/gui/sheet_harness.h"
 
+#include "tests/gui/modal_probe.h"
+
 #include <commctrl.h>
 #include <prsht.h>
 
@@ -37,18 +39,6 @@ HWND FindSheet(DWORD uiThread)
         },
         reinterpret_cast<LPARAM>(&found));
     return found;
-}
-
-template <typename Condition>
-bool WaitFor(Condition condition, DWORD timeoutMs)
-{
-    const DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start > timeoutMs)
-            return false;
-        Sleep(20);
-    }
-    return true;
 }
 
 void DismissOwnedWindows(DWORD uiThread, HWND sheet)
@@ -173,27 +163,7 @@ bool PutOnClipboard(const std::wstring& text)
 
 HWND WaitForOwnedWindow(HWND owner, DWORD timeoutMs)
 {
-    struct Search {
-        HWND owner;
-        HWND found;
-    } search{owner, nullptr};
-    const DWORD uiThread = GetWindowThreadProcessId(owner, nullptr);
-    WaitFor(
-        [&] {
-            EnumThreadWindows(
-                uiThread,
-                [](HWND window, LPARAM state) {
-                    Search& s = *reinterpret_cast<Search*>(state);
-                    if (!IsWindowVisible(window) || GetWindow(window, GW_OWNER) != s.owner)
-                        return TRUE;
-                    s.found = window;
-                    return FALSE;
-                },
-                reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
-        },
-        timeoutMs);
-    return search.found;
+    return WaitForWindow(UiThreadOf(owner), owner, nullptr, timeoutMs);
 }
 
 std::wstring Wide(const char* utf8) { return Utf8ToWide(utf8); }

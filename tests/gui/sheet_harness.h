@@ -22,6 +22,19 @@ struct Sheet {
 // sheet appeared at all.
 bool RunSheet(const std::function<void(const Sheet&)>& body);
 
+// Polls `condition` every 20 ms until it holds; false after the timeout.
+template <typename Condition>
+bool WaitFor(Condition condition, DWORD timeoutMs)
+{
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+        Sleep(20);
+    }
+    return true;
+}
+
 // Helpers for the worker thread; all go through SendMessage.
 std::wstring TextOf(HWND window);
 HWND Item(HWND page, int id);
