@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "res/resource.h"
+#include "tests/gui/robustness_probe.h"
 #include "tests/gui/sheet_harness.h"
 
 namespace {
@@ -78,22 +79,6 @@ Box Inside(const Capture& c, COLORREF colour)
 void Repaint(HWND page)
 {
     RedrawWindow(page, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-}
-
-// How many more pens the process can make: the free room of the GDI handle
-// table, so that its change counts the objects left behind.
-int FreeGdiRoom()
-{
-    std::vector<HPEN> pens;
-    for (int i = 0; i < 200000; ++i) {
-        HPEN pen = CreatePen(PS_SOLID, 1, RGB(i & 0xFF, 0, 0));
-        if (!pen)
-            break;
-        pens.push_back(pen);
-    }
-    for (HPEN pen : pens)
-        DeleteObject(pen);
-    return static_cast<int>(pens.size());
 }
 
 }  // namespace
