@@ -110,7 +110,10 @@ TEST(Framework, StaticAnswersItsOwnColourQueryAndIsReleasedAfterItsWindow)
     RunDialog(dialog, [&](HWND window) {
         label = FindWindowExW(window, nullptr, L"Static", nullptr);
         HDC dc = CreateCompatibleDC(nullptr);
-        const int queriesBefore = dialog.m_label.m_queries;  // its own painting asks too
+        // Its own painting asks too: let the first painting finish before counting.
+        RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        SendMessageW(window, WM_NULL, 0, 0);
+        const int queriesBefore = dialog.m_label.m_queries;
         const LRESULT brush = SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                                            reinterpret_cast<LPARAM>(label));
         EXPECT_EQ(brush, reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH)));

@@ -167,8 +167,9 @@ TEST(RobustnessGdi, TenThousandRepaintsLeaveTheHandleRoomUnchanged)
                 SetPixel(probe, 1, 1, RGB(0, 0, 0));
             RedrawWindow(f.page, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
             unpainted += GetUpdateRect(f.page, nullptr, FALSE) ? 1 : 0;
+            // The X server may show the drawing a moment later on a busy machine.
             if (blot)
-                bannerMissed += GetPixel(probe, 1, 1) == kFill ? 0 : 1;
+                bannerMissed += WaitFor([&] { return GetPixel(probe, 1, 1) == kFill; }, 1000) ? 0 : 1;
         };
         paint(true);
         const int roomBefore = FreeGdiRoom();
@@ -183,7 +184,7 @@ TEST(RobustnessGdi, TenThousandRepaintsLeaveTheHandleRoomUnchanged)
         ASSERT_GT(roomBefore, kPaints);  // a leak of one object per paint would show in full
         EXPECT_EQ(unpainted, 0);
         EXPECT_EQ(bannerMissed, 0);
-        EXPECT_EQ(roomAfter, roomBefore);
+        EXPECT_GE(roomAfter, roomBefore);  // Wine may drop a cached object meanwhile; a leak only lowers it
         EXPECT_TRUE(Responsive(sheet.window));
     }));
 }
