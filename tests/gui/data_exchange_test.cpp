@@ -43,19 +43,21 @@ Refusal PressOkWith(HWND dialog, const wchar_t* text)
     SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     const DWORD uiThread = GetWindowThreadProcessId(dialog, nullptr);
-    HWND box = WaitForWindow(uiThread, dialog, nullptr, 1500);
+    // Either the dialog ends (the text was taken) or a message box refuses it.
+    HWND box = nullptr;
+    WaitFor([&] { return (box = WaitForWindow(uiThread, dialog, nullptr, 0)) != nullptr || !IsWindow(dialog); },
+            10000);
     if (!box)
         return refusal;
     refusal.caption = TextOf(box);
     refusal.message = TextOf(GetDlgItem(box, 0xFFFF));
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-    for (int i = 0; i < 100 && IsWindow(box); ++i)
-        Sleep(20);
+    if (!CloseWith(box, IDOK))
+        return refusal;
+    // The focus moves back once the box's modal loop has returned; the
+    // dialog's thread is back in its own loop when it answers.
+    Sync(dialog);
     refusal.dialogStayed = IsWindow(dialog) && IsWindowVisible(dialog);
-    GUITHREADINFO gui{};
-    gui.cbSize = sizeof(gui);
-    GetGUIThreadInfo(uiThread, &gui);
-    refusal.focusOnField = gui.hwndFocus == field;
+    refusal.focusOnField = FocusIn(dialog) == field;
     DWORD start = 0;
     DWORD end = 0;
     SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
