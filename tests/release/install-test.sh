@@ -18,6 +18,9 @@ setup=$(realpath "$1") built_exe=$(realpath "$2") probe=$(realpath "$3") version
 
 wine=/usr/lib/wine/wine64
 [ -x "$wine" ] || wine=$(command -v wine64 || command -v wine)
+# Debian's wine64 puts no wineserver on the PATH.
+wineserver=/usr/lib/wine/wineserver64
+[ -x "$wineserver" ] || wineserver=$(command -v wineserver)
 # No menu entries or file associations on the host for what is installed here.
 export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEPREFIX=$(mktemp -d /tmp/jednotar-release.XXXXXX)
@@ -25,7 +28,7 @@ export WINEPREFIX=$(mktemp -d /tmp/jednotar-release.XXXXXX)
 xvfb_pid="" app_pid=""
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-  wineserver -k >/dev/null 2>&1
+  "$wineserver" -k >/dev/null 2>&1
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
   rm -rf "$WINEPREFIX"
 }
@@ -44,7 +47,7 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 timeout 120 "$wine" wineboot -i >/dev/null 2>&1
-timeout 60 wineserver -w
+timeout 60 "$wineserver" -w
 
 failures=0
 pass() { echo "ok   $*"; }
@@ -148,7 +151,7 @@ quiet_uninstall() {  # quiet_uninstall KEY
   exe=${cmd#\"}; exe=${exe%%\"*}
   [ -n "$exe" ] || { fail "no QuietUninstallString to run"; return; }
   check "the quiet uninstall starts" w "$exe" /S
-  timeout 120 wineserver -w
+  timeout 120 "$wineserver" -w
 }
 
 # ---------------------------------------------------------------------------
@@ -161,13 +164,13 @@ user_programs="$(win_env APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs"
 user_dir="$(win_env LOCALAPPDATA)\\Programs\\$app"
 
 w "$setup" /S; check "silent install exits with status 0" test $? -eq 0
-timeout 60 wineserver -w
+timeout 60 "$wineserver" -w
 check_installed "$machine_dir" "$uninst_key_machine" "$common_programs"
 check "no per-user registration" reg_key_absent "$uninst_key_user"
 check "nothing in the per-user folder" test ! -e "$(unix_path "$user_dir")"
 
 w "$setup" /S; check "installing again over it exits with status 0" test $? -eq 0
-timeout 60 wineserver -w
+timeout 60 "$wineserver" -w
 check "still the built program after installing again" \
   cmp -s "$(unix_path "$machine_dir")/jednotar.exe" "$built_exe"
 check "still one registration, in place" \
@@ -189,7 +192,7 @@ if w "$probe" 40 --leave-open >/dev/null; then
 else
   fail "the program started for the running-uninstall check"
 fi
-timeout 60 wineserver -w
+timeout 60 "$wineserver" -w
 app_pid=""
 
 w reg add "$settings_key" /v Precision /t REG_DWORD /d 7 /f >/dev/null
@@ -201,7 +204,7 @@ check "the silent uninstall keeps the setting" equals "$(reg_value "$settings_ke
 # ---------------------------------------------------------------------------
 section "for the current user (/CurrentUser)"
 w "$setup" /S /CurrentUser; check "silent per-user install exits with status 0" test $? -eq 0
-timeout 60 wineserver -w
+timeout 60 "$wineserver" -w
 check_installed "$user_dir" "$uninst_key_user" "$user_programs"
 check "no all-users registration" reg_key_absent "$uninst_key_machine"
 check "nothing in Program Files" test ! -e "$(unix_path "$machine_dir")"
@@ -216,7 +219,7 @@ chosen_dir='C:\Tools\Jednotar jednotek'
 cp "$setup" "$WINEPREFIX/drive_c/"
 run_cmdline "C:\\$(basename "$setup") /S /CurrentUser /D=$chosen_dir"
 check "silent install with /D= exits with status 0" test $? -eq 0
-timeout 60 wineserver -w
+timeout 60 "$wineserver" -w
 check "jednotar.exe in the chosen folder is the built program" \
   cmp -s "$(unix_path "$chosen_dir")/jednotar.exe" "$built_exe"
 check "InstallLocation is the chosen folder" \
