@@ -2,11 +2,11 @@
 """Writes the acceptance script: what the driver does to the running program
 and, after each step, the texts the program must then show.
 
-    python3 expected.py path/to/units/units.cpp > expected.txt
+    python3 expected.py path/to/tests/golden/units.tsv > expected.txt
 
-The unit table is read out of the C++ source and every text is computed here,
-with Python's own float arithmetic and '%.*f' formatting, from a model of the
-page: a conversion reads the number at the start of the value field, converts
+The unit table is the tests' golden table, written from the units' definitions
+and not from the program. Every text is computed here, with Python's own float
+arithmetic and '%.*f' formatting, from a model of the page: a conversion reads the number at the start of the value field, converts
 it and rewrites both fields; a change of unit converts the text left in the
 field by the previous conversion. Nothing of the program's own code is used.
 
@@ -45,115 +45,25 @@ class Unit:
         self.factor = factor
 
 
-class ExprError(Exception):
-    pass
-
-
-def evaluate(expr, names):
-    """Evaluates a C++ constant expression of literals, names, + - * / and
-    brackets with C's rules: integer literals stay integers (and divide as
-    integers), anything with a double in it is a double."""
-    tokens = re.findall(r"\d+\.\d*(?:[eE][+-]?\d+)?|\d*\.\d+(?:[eE][+-]?\d+)?|\d+[eE][+-]?\d+"
-                        r"|\d+|[A-Za-z_]\w*|[-+*/()]|\S", expr)
-    pos = 0
-
-    def peek():
-        return tokens[pos] if pos < len(tokens) else None
-
-    def take():
-        nonlocal pos
-        tok = peek()
-        if tok is None:
-            raise ExprError("unexpected end of %r" % expr)
-        pos += 1
-        return tok
-
-    def binary(op, a, b):
-        if op == "+":
-            return a + b
-        if op == "-":
-            return a - b
-        if op == "*":
-            return a * b
-        if isinstance(a, int) and isinstance(b, int):
-            q = abs(a) // abs(b)  # C truncates toward zero
-            return q if (a >= 0) == (b >= 0) else -q
-        return float(a) / float(b)
-
-    def primary():
-        tok = take()
-        if tok == "(":
-            value = additive()
-            if take() != ")":
-                raise ExprError("missing ) in %r" % expr)
-            return value
-        if tok in "+-":
-            value = primary()
-            return -value if tok == "-" else value
-        if re.fullmatch(r"\d+", tok):
-            return int(tok)
-        if re.fullmatch(r"[\d.]+(?:[eE][+-]?\d+)?", tok):
-            return float(tok)
-        if tok in names:
-            return names[tok]
-        raise ExprError("unknown %r in %r" % (tok, expr))
-
-    def multiplicative():
-        value = primary()
-        while peek() in ("*", "/"):
-            op = take()
-            value = binary(op, value, primary())
-        return value
-
-    def additive():
-        value = multiplicative()
-        while peek() in ("+", "-"):
-            op = take()
-            value = binary(op, value, multiplicative())
-        return value
-
-    result = additive()
-    if peek() is not None:
-        raise ExprError("trailing %r in %r" % (peek(), expr))
-    return float(result)
-
-
-def c_string(literal):
-    return re.sub(r"\\(.)", lambda m: {"n": "\n", "t": "\t"}.get(m.group(1), m.group(1)), literal)
-
-
-STRING = r'"((?:[^"\\]|\\.)*)"'
-ROW = re.compile(r"\{\s*(\w+)\s*,\s*(\d+)\s*,\s*" + STRING + r"\s*,\s*" + STRING + r"\s*,\s*"
-                 + STRING + r"\s*,\s*([^{}]+?)\s*\}\s*,")
-
-
 def read_table(path):
-    with open(path, encoding="utf-8") as f:
-        source = f.read()
-    source = re.sub(r"//[^\n]*", "", source)
-    pi = re.search(r"double\s+g_pi\s*=\s*([^;]+);", source)
-    if not pi:
-        raise SystemExit("expected.py: no g_pi in " + path)
-    names = {"g_pi": evaluate(pi.group(1), {})}
-    body = re.search(r"g_units\s*\[[^\]]*\]\s*=\s*\{(.*)\};", source, re.S)
-    if not body:
-        raise SystemExit("expected.py: no g_units table in " + path)
+    """The unit rows of the golden table (tab-separated; '#' starts a comment),
+    up to the end row."""
     units = []
-    for m in ROW.finditer(body.group(1)):
-        category = m.group(1)
-        if category == "kEndCategory":
-            category = END_CATEGORY
-        elif category.isdigit():
-            category = int(category)
-        else:
-            raise SystemExit("expected.py: unknown category %r" % category)
-        if category == END_CATEGORY:
-            break
-        units.append(Unit(len(units), category, c_string(m.group(3)), c_string(m.group(5)),
-                          evaluate(m.group(6), names)))
-    else:
-        raise SystemExit("expected.py: the table has no end row")
-    return units
+    with open(path, encoding="utf-8", newline="") as f:
+        for line in f:
+            line = line.rstrip("\n")
+            if not line or line.startswith("#"):
+                continue
+            fields = line.split("\t")
+            if len(fields) != 8:
+                raise SystemExit("expected.py: not eight fields in %r" % line)
+            row, category = int(fields[0]), int(fields[1])
+            if row != len(units):
+                raise SystemExit("expected.py: row %d out of order" % row)
+            if category == END_CATEGORY:
+                return units
+            units.append(Unit(row, category, fields[3], fields[5], float(fields[6])))
+    raise SystemExit("expected.py: the table has no end row")
 
 
 # ---- the model of the program -----------------------------------------------
@@ -436,7 +346,7 @@ def build(units):
 
 def main():
     if len(sys.argv) != 2:
-        raise SystemExit("usage: expected.py units/units.cpp")
+        raise SystemExit("usage: expected.py tests/golden/units.tsv")
     lines = build(read_table(sys.argv[1]))
     out = open(sys.stdout.fileno(), "w", encoding="utf-8", newline="\n", closefd=False)
     out.write("\n".join(lines) + "\n")
