@@ -66,17 +66,39 @@ TEST(ConvertEntry, TemperatureFollowsItsFormulas)
     }
 }
 
+// Inputs chosen so that every other order of the same operations ends in
+// other bits; the comment says which variants each one rules out.
 TEST(ConvertTemperature, KeepsTheOrderOfOperations)
 {
-    // 1.8 * v or v * 5 / 9 would differ from these in the last bit.
-    EXPECT_EQ(ConvertTemperature(37.7, 0, 1), ((37.7 * 9) * 0.2) + 32);
-    EXPECT_NE(ConvertTemperature(37.7, 0, 1), 37.7 * 1.8 + 32);
-    EXPECT_EQ(ConvertTemperature(99.1, 1, 0), ((99.1 - 32) * 5) * 0.1111111111111111);
-    EXPECT_EQ(ConvertTemperature(99.1, 1, 2), (((99.1 - 32) * 5) * 0.1111111111111111) + 273.15);
-    EXPECT_EQ(ConvertTemperature(310.3, 2, 1), (((310.3 - 273.15) * 9) * 0.2) + 32);
+    const struct { double value; int from, to; double result; } cases[] = {
+        // (v * 9) / 5 + 32 and v * 1.8 + 32 both give 0x1.a2f5c28f5c28fp+7
+        {98.6, 0, 1, 0x1.a2f5c28f5c29p+7},
+        // (v - 273.15) * 9 / 5 + 32 and (v - 273.15) * 1.8 + 32 both give -0x1.837d70a3d70a3p+8
+        {40.1, 2, 1, -0x1.837d70a3d70a4p+8},
+        // (v - 32) * 5 / 9 and (v - 32) * (5.0 / 9) both give 0x1.90aaaaaaaaaabp+6
+        {212.3, 1, 0, 0x1.90aaaaaaaaaaap+6},
+        // the same two with + 273.15 both give 0x1.7551111111111p+8
+        {212.3, 1, 2, 0x1.755111111111p+8},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ConvertTemperature(c.value, c.from, c.to), c.result)
+            << std::hexfloat << c.value << " from " << c.from << " to " << c.to;
     for (int from : {-1, 0, 1, 2, 3})
         EXPECT_EQ(ConvertTemperature(12.5, from, from), 12.5);
     EXPECT_EQ(ConvertTemperature(12.5, 3, 0), 12.5);
+}
+
+// The value times the source's factor, then divided by the target's.
+TEST(ConvertByFactor, MultipliesFirstThenDivides)
+{
+    const struct { double value; int from, to; double result; } cases[] = {
+        // (v / 0.0254) * 0.3048 and v * (0.3048 / 0.0254) both give 0x1.a666666666668p+3
+        {1.1, 5, 4, 0x1.a666666666667p+3},  // foot to inch
+        // (v / 0.3048) * 1609.344 and v * (1609.344 / 0.3048) both give 0x1.cdfffffffffffp+11
+        {0.7, 7, 5, 0x1.cep+11},  // mile to foot
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ConvertByFactor(c.value, c.from, c.to), c.result) << std::hexfloat << c.value;
 }
 
 TEST(ReadValue, ReadsLikeAtofWithAFixedDecimalPoint)

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "res/resource.h"
+#include "tests/golden/golden_units.h"
 #include "tests/gui/sheet_harness.h"
 #include "units/units.h"
 
@@ -27,14 +28,14 @@ std::vector<ListEntry> Entries(HWND list)
     return entries;
 }
 
-// What a page of `category` must show: the table's rows of that category,
-// in table order, under their Czech names (string 137 is "CZ").
+// What a page of `category` must show: the golden table's rows of that
+// category, in table order, under their Czech names (string 137 is "CZ").
 std::vector<ListEntry> ExpectedEntries(int category)
 {
     std::vector<ListEntry> entries;
-    for (int row = 0; row < kTableRows; ++row)
-        if (g_units[row].category == category)
-            entries.push_back({Wide(g_units[row].czechName), row});
+    for (const GoldenUnit& unit : GoldenUnits())
+        if (unit.category == category)
+            entries.push_back({Wide(unit.czechName.c_str()), unit.row});
     return entries;
 }
 
