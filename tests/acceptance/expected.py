@@ -6,9 +6,10 @@ and, after each step, the texts the program must then show.
 
 The unit table is the tests' golden table, written from the units' definitions
 and not from the program. Every text is computed here, with Python's own float
-arithmetic and '%.*f' formatting, from a model of the page: a conversion reads the number at the start of the value field, converts
-it and rewrites both fields; a change of unit converts the text left in the
-field by the previous conversion. Nothing of the program's own code is used.
+arithmetic and '%.*f' formatting, from a model of the page: a conversion reads
+the number at the start of the value field, converts it and rewrites both
+fields; a change of unit converts the text left in the field by the previous
+conversion. Nothing of the program's own code is used.
 
 Output: one step per line, fields separated by tabs, texts in UTF-8 (a text
 may end in a blank: a unit without an abbreviation). Lines starting with '#'
