@@ -20,18 +20,12 @@ struct Field {
 Field MetreToKilometre(const Sheet& sheet)
 {
     HWND page = sheet.ShowPage(kLength);
-    SelectPosition(page, IDC_FROM_UNIT, PositionOfUnit(Item(page, IDC_FROM_UNIT), kLength, "m"));
-    SelectPosition(page, IDC_TO_UNIT, PositionOfUnit(Item(page, IDC_TO_UNIT), kLength, "km"));
+    Select(page, IDC_FROM_UNIT, PositionOfUnit(Item(page, IDC_FROM_UNIT), kLength, "m"));
+    Select(page, IDC_TO_UNIT, PositionOfUnit(Item(page, IDC_TO_UNIT), kLength, "km"));
     return {page, Item(page, IDC_VALUE), Item(page, IDC_RESULT)};
 }
 
-DWORD Caret(HWND field)
-{
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return end;
-}
+DWORD Caret(HWND field) { return SelectionOf(field).end; }
 
 }  // namespace
 

@@ -34,7 +34,7 @@ std::vector<ListEntry> ExpectedEntries(int category)
     std::vector<ListEntry> entries;
     for (int row = 0; row < kTableRows; ++row)
         if (g_units[row].category == category)
-            entries.push_back({Wide(g_units[row].czechName), row});
+            entries.push_back({Widen(g_units[row].czechName), row});
     return entries;
 }
 

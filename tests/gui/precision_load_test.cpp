@@ -49,8 +49,8 @@ Loaded RunAndConvert()
     EXPECT_TRUE(RunSheet([&](const Sheet& sheet) {
         loaded.precision = g_precision;
         HWND page = sheet.ShowPage(kLength);
-        SelectPosition(page, IDC_FROM_UNIT, PositionOfUnit(Item(page, IDC_FROM_UNIT), kLength, "m"));
-        SelectPosition(page, IDC_TO_UNIT, PositionOfUnit(Item(page, IDC_TO_UNIT), kLength, "km"));
+        Select(page, IDC_FROM_UNIT, PositionOfUnit(Item(page, IDC_FROM_UNIT), kLength, "m"));
+        Select(page, IDC_TO_UNIT, PositionOfUnit(Item(page, IDC_TO_UNIT), kLength, "km"));
         Type(Item(page, IDC_VALUE), L"5");
         loaded.value = TextOf(Item(page, IDC_VALUE));
         loaded.result = TextOf(Item(page, IDC_RESULT));
