@@ -104,9 +104,7 @@ TEST(Sheet, SystemMenuCloseEndsTheSheet)
     bool closed = false;
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
         PostMessageW(sheet.window, WM_SYSCOMMAND, SC_CLOSE, 0);
-        for (int i = 0; i < 500 && IsWindow(sheet.window); ++i)  // hiding waits on the X server
-            Sleep(20);
-        closed = !IsWindow(sheet.window);
+        closed = WaitUntilGone(sheet.window);  // hiding waits on the X server
     }));
     EXPECT_TRUE(closed);
 }
