@@ -15,6 +15,7 @@
 #include "shell/units_app.h"
 #include "tests/support/clock.h"
 #include "tests/support/text.h"
+#include "tests/support/windows_found.h"
 
 namespace {
 
@@ -26,7 +27,11 @@ int g_failures = 0;
 void CALLBACK Measure(HWND, UINT, UINT_PTR timer, DWORD)
 {
     KillTimer(nullptr, timer);
-    HWND sheet = FindWindowW(L"#32770", L"Jednotar jednotek");
+    WindowQuery query;
+    query.thread = GetCurrentThreadId();
+    query.caption = L"Jednotar jednotek";
+    query.visibleOnly = false;
+    HWND sheet = FindTopWindow(query);
     HWND page = reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
     HWND value = GetDlgItem(page, IDC_VALUE), result = GetDlgItem(page, IDC_RESULT);
     Select(page, IDC_FROM_UNIT, 0);  // metre

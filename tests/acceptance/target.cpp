@@ -208,15 +208,14 @@ int Target::ListCount(HWND list)
 
 std::string Target::ListText(HWND list, int pos)
 {
-    LRESULT len = 0;
-    if (!list || !Send(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(pos), 0, &len) || len < 0)
+    std::wstring text;
+    if (!list || !Alive())
         return std::string();
-    std::vector<wchar_t> buf(static_cast<size_t>(len) + 2, L'\0');
-    LRESULT got = 0;
-    if (!Send(list, CB_GETLBTEXT, static_cast<WPARAM>(pos), reinterpret_cast<LPARAM>(buf.data()), &got) ||
-        got < 0)
+    if (!ReadItemText(list, pos, text)) {
+        NoAnswer(list, CB_GETLBTEXT);
         return std::string();
-    return Narrow(std::wstring(buf.data(), static_cast<size_t>(got)));
+    }
+    return Narrow(text);
 }
 
 LRESULT Target::ListData(HWND list, int pos)

@@ -25,7 +25,6 @@ Field MetreToKilometre(const Sheet& sheet)
     return {page, Item(page, IDC_VALUE), Item(page, IDC_RESULT)};
 }
 
-DWORD Caret(HWND field) { return SelectionOf(field).end; }
 
 }  // namespace
 
@@ -54,7 +53,7 @@ TEST(PageInput, CaretStaysWhereTheUserTypes)
                 PressKey(f.value, step.virtualKey);
             Type(f.value, step.keys);
             EXPECT_EQ(TextOf(f.value), step.value) << "after " << static_cast<int>(step.keys[0]);
-            EXPECT_EQ(Caret(f.value), step.caret) << "after " << static_cast<int>(step.keys[0]);
+            EXPECT_EQ(SelectionOf(f.value).end, step.caret) << "after " << static_cast<int>(step.keys[0]);
         }
         EXPECT_EQ(TextOf(f.result), L"0.31520 km");
     }));
@@ -67,7 +66,7 @@ TEST(PageInput, CaretIsClampedToTheRewrittenText)
         const Field f = MetreToKilometre(sheet);
         Type(f.value, L"7.123456789");
         EXPECT_EQ(TextOf(f.value), L"7.12346 m");
-        EXPECT_EQ(Caret(f.value), 9u);
+        EXPECT_EQ(SelectionOf(f.value).end, 9u);
     }));
 }
 

@@ -64,6 +64,26 @@ std::wstring TextOf(HWND window)
     return ReadText(window, text) ? text : std::wstring();
 }
 
+bool ReadItemText(HWND list, int position, std::wstring& text, UINT timeoutMs)
+{
+    LRESULT length = 0;
+    if (!list || !Send(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(position), 0, timeoutMs, &length) || length < 0)
+        return false;
+    std::vector<wchar_t> buffer(static_cast<size_t>(length) + 2, L'\0');
+    LRESULT copied = 0;
+    if (!Send(list, CB_GETLBTEXT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(buffer.data()), timeoutMs,
+              &copied) || copied < 0)
+        return false;
+    text.assign(buffer.data(), static_cast<size_t>(copied));
+    return true;
+}
+
+std::wstring ItemTextOf(HWND list, int position)
+{
+    std::wstring text;
+    return ReadItemText(list, position, text) ? text : std::wstring();
+}
+
 TextSelection SelectionOf(HWND field)
 {
     TextSelection selection;

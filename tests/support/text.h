@@ -19,6 +19,12 @@ bool ReadText(HWND window, std::wstring& text, UINT timeoutMs = kAnswerMs);
 // The window's text; empty when it does not answer.
 std::wstring TextOf(HWND window);
 
+// The text of a combo box's item; false when the list does not answer in
+// time or has no such item.
+bool ReadItemText(HWND list, int position, std::wstring& text, UINT timeoutMs = kAnswerMs);
+// The item's text; empty when there is none.
+std::wstring ItemTextOf(HWND list, int position);
+
 // The selection of an edit control (EM_GETSEL); `end` is the caret.
 struct TextSelection {
     DWORD start = 0;
