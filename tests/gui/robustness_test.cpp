@@ -173,18 +173,22 @@ TEST(RobustnessGdi, TenThousandRepaintsLeaveTheHandleRoomUnchanged)
         };
         paint(true);
         const int roomBefore = FreeGdiRoom();
-        const DWORD start = GetTickCount();
+        const double start = NowMs();
         for (int i = 0; i < kPaints; ++i)
             paint(i % 100 == 0);
-        const DWORD elapsed = GetTickCount() - start;
+        const double elapsed = NowMs() - start;
         const int roomAfter = FreeGdiRoom();
         ReleaseDC(banner, probe);
-        std::printf("%d repaints in %lu ms; free GDI handle room %d before, %d after\n", kPaints, elapsed, roomBefore,
+        std::printf("%d repaints in %.0f ms; free GDI handle room %d before, %d after\n", kPaints, elapsed, roomBefore,
                     roomAfter);
         ASSERT_GT(roomBefore, kPaints);  // a leak of one object per paint would show in full
         EXPECT_EQ(unpainted, 0);
         EXPECT_EQ(bannerMissed, 0);
-        EXPECT_GE(roomAfter, roomBefore);  // Wine may drop a cached object meanwhile; a leak only lowers it
+        // A leak in the paint would cost one object per paint at least, or
+        // one per hundred where the banner is blotted. A handle or two may
+        // come and go meanwhile on the process's other threads (the shell's,
+        // after a link test has opened files), whatever order the tests run in.
+        EXPECT_LE(roomBefore - roomAfter, 5);
         EXPECT_TRUE(Responsive(sheet.window));
     }));
 }

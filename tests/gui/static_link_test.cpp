@@ -9,6 +9,7 @@
 #include "res/resource.h"
 #include "tests/gui/link_probe.h"
 #include "tests/support/text.h"
+#include "tests/support/wait.h"
 
 namespace {
 
@@ -216,16 +217,18 @@ TEST(StaticLink, ARealClickRightOfTheTextOpens)
     press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(2, press, sizeof(INPUT));
 
-    const DWORD start = GetTickCount();
-    while (targets.Runs(script) < 1 && GetTickCount() - start < 15000) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(20);
-    }
-    EXPECT_EQ(targets.Runs(script), 1);
+    // The input arrives as messages on this thread: pump them while waiting.
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            MSG msg;
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+            return targets.Runs(script) >= 1;
+        },
+        15000));
+    EXPECT_EQ(targets.Opened(1), std::vector<std::wstring>{L"blank"});
     EXPECT_EQ(QueryLook(label).textColor, kVisited);
 }
 
