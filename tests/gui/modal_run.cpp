@@ -24,7 +24,10 @@ struct Shared {
     bool quitPosted = false;
 };
 
-bool Returned(const Shared& shared, DWORD waitMs) { return WaitForSingleObject(shared.returned, waitMs) == WAIT_OBJECT_0; }
+bool Returned(const Shared& shared, DWORD waitMs)
+{
+    return WaitForSingleObject(shared.returned, waitMs) == WAIT_OBJECT_0;
+}
 
 DWORD WINAPI Drive(void* parameter)
 {
