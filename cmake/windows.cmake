@@ -22,6 +22,7 @@ add_executable(jednotar WIN32 ${PROJECT_SOURCE_DIR}/shell/main.cpp)
 target_link_libraries(jednotar PRIVATE jednotar_app resources)
 set_target_properties(jednotar PROPERTIES OUTPUT_NAME jednotar)
 
+add_subdirectory(tests/support)
 if(EXISTS ${PROJECT_SOURCE_DIR}/tests/gui/CMakeLists.txt)
   add_subdirectory(tests/gui)
 endif()

@@ -13,6 +13,9 @@
 
 #include "res/resource.h"
 #include "shell/units_app.h"
+#include "tests/support/clock.h"
+#include "tests/support/text.h"
+#include "tests/support/windows_found.h"
 
 namespace {
 
@@ -20,33 +23,15 @@ constexpr int kKeystrokes = 1000;
 std::vector<double> g_latenciesMs, g_floorMs;
 int g_failures = 0;
 
-double Now()
-{
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-std::wstring TextOf(HWND window)
-{
-    wchar_t text[256] = {};
-    GetWindowTextW(window, text, 256);
-    return text;
-}
-
-void Select(HWND page, int listId, int position)
-{
-    HWND list = GetDlgItem(page, listId);
-    SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
-    SendMessageW(page, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-}
-
 // Runs on the UI thread, from the sheet's own modal loop, once it is idle.
 void CALLBACK Measure(HWND, UINT, UINT_PTR timer, DWORD)
 {
     KillTimer(nullptr, timer);
-    HWND sheet = FindWindowW(L"#32770", L"Jednotar jednotek");
+    WindowQuery query;
+    query.thread = GetCurrentThreadId();
+    query.caption = L"Jednotar jednotek";
+    query.visibleOnly = false;
+    HWND sheet = FindTopWindow(query);
     HWND page = reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
     HWND value = GetDlgItem(page, IDC_VALUE), result = GetDlgItem(page, IDC_RESULT);
     Select(page, IDC_FROM_UNIT, 0);  // metre
@@ -56,9 +41,9 @@ void CALLBACK Measure(HWND, UINT, UINT_PTR timer, DWORD)
     for (int i = 0; i < kKeystrokes; ++i) {
         const wchar_t key = (i % 2 == 0) ? static_cast<wchar_t>(L'1' + (i / 2) % 9) : L'\b';
         const std::wstring before = TextOf(result);
-        const double start = Now();
+        const double start = NowMs();
         SendMessageW(value, WM_CHAR, key, 1);
-        const double elapsed = Now() - start;
+        const double elapsed = NowMs() - start;
         if (TextOf(result) == before && i > 0) ++g_failures;
         g_latenciesMs.push_back(elapsed);
     }
@@ -80,11 +65,11 @@ void MeasureFloor()
                                   200, 24, window, nullptr, nullptr, nullptr);
     SetFocus(value);
     for (int i = 0; i < kKeystrokes; ++i) {
-        const double start = Now();
+        const double start = NowMs();
         SendMessageW(value, WM_CHAR, (i % 2 == 0) ? L'1' : L'\b', 1);
         SetWindowTextW(value, (i % 2 == 0) ? L"1.00000 m" : L"0.00000 m");
         SetWindowTextW(result, (i % 2 == 0) ? L"0.00100 km" : L"0.00000 km");
-        g_floorMs.push_back(Now() - start);
+        g_floorMs.push_back(NowMs() - start);
     }
     DestroyWindow(window);
 }

@@ -12,6 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/clock.h"
+#include "tests/support/wait.h"
+#include "tests/support/windows_found.h"
+
 namespace {
 
 struct Child {
@@ -26,24 +30,15 @@ struct Child {
     }
 };
 
-double Now()
+HWND WaitForVisibleDialog(const wchar_t* caption, DWORD processId, DWORD timeoutMs)
 {
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-HWND WaitForVisibleDialog(const wchar_t* caption, DWORD processId, double deadline)
-{
-    while (Now() < deadline) {
-        HWND window = FindWindowW(L"#32770", caption);
-        DWORD owner = 0;
-        if (window) GetWindowThreadProcessId(window, &owner);
-        if (window && owner == processId && IsWindowVisible(window)) return window;
-        Sleep(1);
-    }
-    return nullptr;
+    WindowQuery query;
+    query.process = processId;
+    query.className = L"#32770";
+    query.caption = caption;
+    HWND window = nullptr;
+    WaitFor([&] { return (window = FindTopWindow(query)) != nullptr; }, timeoutMs, 1);
+    return window;
 }
 
 struct Figures {
@@ -60,14 +55,14 @@ bool Measure(const wchar_t* program, const wchar_t* caption, int runs, Figures& 
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         Child child;
-        const double start = Now();
+        const double start = NowMs();
         if (!CreateProcessW(program, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child.info))
             return false;
         // Idle means the first paint is done: WM_PAINT comes only once the queue is empty.
-        HWND dialog = WaitForVisibleDialog(caption, child.info.dwProcessId, start + 20000);
+        HWND dialog = WaitForVisibleDialog(caption, child.info.dwProcessId, 20000);
         WaitForInputIdle(child.info.hProcess, 20000);
         if (!dialog) return false;
-        times.push_back(Now() - start);
+        times.push_back(NowMs() - start);
         if (run + 1 < runs) continue;
         // Show every page once, as a user touring the tabs would; a plain dialog has none.
         for (int page = 0; page < 32; ++page) {

@@ -6,43 +6,14 @@
 #include <cstdio>
 #include <vector>
 
+#include "tests/support/wait.h"
+#include "tests/support/windows_found.h"
 #include "text.h"
 
 namespace {
 
-const UINT kAnswerMs = 5000;       // longest wait for one message's answer
 const DWORD kStartMs = 20000;      // a first Wine start may be slow
 const DWORD kSettleMs = 5000;      // longest wait for a posted keystroke
-
-bool Expired(ULONGLONG since, DWORD ms)
-{
-    return GetTickCount64() - since > ms;
-}
-
-struct WindowQuery {
-    DWORD processId;
-    const wchar_t* className;
-    const std::wstring* caption;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lParam)
-{
-    WindowQuery* q = reinterpret_cast<WindowQuery*>(lParam);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid != q->processId || !IsWindowVisible(hwnd))
-        return TRUE;
-    wchar_t cls[64];
-    if (!GetClassNameW(hwnd, cls, 64) || lstrcmpW(cls, q->className) != 0)
-        return TRUE;
-    wchar_t caption[256];
-    int n = GetWindowTextW(hwnd, caption, 256);
-    if (std::wstring(caption, n < 0 ? 0 : n) != *q->caption)
-        return TRUE;
-    q->found = hwnd;
-    return FALSE;
-}
 
 }  // namespace
 
@@ -121,22 +92,25 @@ bool Target::Send(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* re
         return false;
     DWORD_PTR answer = 0;
     if (!SendMessageTimeoutW(hwnd, msg, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, kAnswerMs, &answer)) {
-        DWORD err = GetLastError();
-        if (!IsWindow(hwnd) && !WaitExit(0)) {
-            // A window that is gone is the caller's finding, not a hang.
-            if (result)
-                *result = 0;
-            return false;
-        }
-        char what[128];
-        std::snprintf(what, sizeof what, "the program did not answer message 0x%04X within %u ms (error %lu)", msg,
-                      kAnswerMs, static_cast<unsigned long>(err));
-        Lose(WaitExit(0) ? "the program has ended" : what);
+        if (result)
+            *result = 0;
+        NoAnswer(hwnd, msg);
         return false;
     }
     if (result)
         *result = static_cast<LRESULT>(answer);
     return true;
+}
+
+void Target::NoAnswer(HWND hwnd, UINT msg)
+{
+    const DWORD err = GetLastError();
+    if (!IsWindow(hwnd) && !WaitExit(0))
+        return;  // a window that is gone is the caller's finding, not a hang
+    char what[128];
+    std::snprintf(what, sizeof what, "the program did not answer message 0x%04X within %u ms (error %lu)", msg,
+                  kAnswerMs, static_cast<unsigned long>(err));
+    Lose(WaitExit(0) ? "the program has ended" : what);
 }
 
 bool Target::Post(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -146,20 +120,14 @@ bool Target::Post(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 std::string Target::Text(HWND hwnd)
 {
-    // One message for the usual short text; the length first only for a long one.
-    std::vector<wchar_t> buf(512, L'\0');
-    LRESULT got = 0;
-    if (!hwnd || !Send(hwnd, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()), &got) || got < 0)
+    std::wstring text;
+    if (!hwnd || !Alive())
         return std::string();
-    if (static_cast<size_t>(got) + 1 >= buf.size()) {
-        LRESULT len = 0;
-        if (!Send(hwnd, WM_GETTEXTLENGTH, 0, 0, &len) || len < 0)
-            return std::string();
-        buf.assign(static_cast<size_t>(len) + 2, L'\0');
-        if (!Send(hwnd, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()), &got) || got < 0)
-            return std::string();
+    if (!ReadText(hwnd, text)) {
+        NoAnswer(hwnd, WM_GETTEXT);
+        return std::string();
     }
-    return Narrow(std::wstring(buf.data(), static_cast<size_t>(got)));
+    return Narrow(text);
 }
 
 HWND Target::TabControl()
@@ -240,15 +208,14 @@ int Target::ListCount(HWND list)
 
 std::string Target::ListText(HWND list, int pos)
 {
-    LRESULT len = 0;
-    if (!list || !Send(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(pos), 0, &len) || len < 0)
+    std::wstring text;
+    if (!list || !Alive())
         return std::string();
-    std::vector<wchar_t> buf(static_cast<size_t>(len) + 2, L'\0');
-    LRESULT got = 0;
-    if (!Send(list, CB_GETLBTEXT, static_cast<WPARAM>(pos), reinterpret_cast<LPARAM>(buf.data()), &got) ||
-        got < 0)
+    if (!ReadItemText(list, pos, text)) {
+        NoAnswer(list, CB_GETLBTEXT);
         return std::string();
-    return Narrow(std::wstring(buf.data(), static_cast<size_t>(got)));
+    }
+    return Narrow(text);
 }
 
 LRESULT Target::ListData(HWND list, int pos)
@@ -269,11 +236,12 @@ int Target::ListSelection(HWND list)
 
 bool Target::Pick(HWND page, HWND list, int pos)
 {
-    if (!page || !list)
+    if (!page || !list || !Alive())
         return false;
-    int listId = GetDlgCtrlID(list);
-    return Send(list, CB_SETCURSEL, static_cast<WPARAM>(pos), 0) &&
-           Send(page, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    if (Select(page, GetDlgCtrlID(list), pos))
+        return true;
+    NoAnswer(list, CB_SETCURSEL);
+    return false;
 }
 
 bool Target::TypeChar(HWND field, wchar_t c)
@@ -287,19 +255,19 @@ bool Target::TypeChar(HWND field, wchar_t c)
     UINT scan = MapVirtualKeyW(VkKeyScanW(c) & 0xFF, MAPVK_VK_TO_VSC);
     if (!Post(field, WM_CHAR, c, 1 | (static_cast<LPARAM>(scan) << 16)) || !Post(field, EM_SETMODIFY, TRUE, 0))
         return false;
-    ULONGLONG since = GetTickCount64();
-    for (;;) {
-        LRESULT modified = 0;
-        if (!Send(field, EM_GETMODIFY, 0, 0, &modified))
-            return false;
-        if (modified)
-            return true;
-        if (Expired(since, kSettleMs)) {
-            Lose("a keystroke was not handled within " + std::to_string(kSettleMs) + " ms");
-            return false;
-        }
-        Sleep(1);
-    }
+    bool answered = true;
+    const bool handled = WaitFor(
+        [&] {
+            LRESULT modified = 0;
+            answered = Send(field, EM_GETMODIFY, 0, 0, &modified);
+            return !answered || modified;
+        },
+        kSettleMs, 1);
+    if (handled && answered)
+        return true;
+    if (answered)
+        Lose("a keystroke was not handled within " + std::to_string(kSettleMs) + " ms");
+    return false;
 }
 
 bool Target::ClearField(HWND field)
@@ -330,23 +298,16 @@ bool Target::Sync(HWND hwnd)
 
 HWND Target::FindWindowOf(const wchar_t* className, const std::wstring& caption, DWORD ms)
 {
-    ULONGLONG since = GetTickCount64();
-    for (;;) {
-        WindowQuery q{processId_, className, &caption, nullptr};
-        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&q));
-        if (q.found || Expired(since, ms) || WaitExit(0))
-            return q.found;
-        Sleep(20);
-    }
+    WindowQuery query;
+    query.process = processId_;
+    query.className = className;
+    query.caption = caption.c_str();
+    HWND found = nullptr;
+    WaitFor([&] { return (found = FindTopWindow(query)) != nullptr || WaitExit(0); }, ms);
+    return found;
 }
 
 bool Target::WaitGone(HWND hwnd, DWORD ms)
 {
-    ULONGLONG since = GetTickCount64();
-    while (IsWindow(hwnd)) {
-        if (Expired(since, ms))
-            return false;
-        Sleep(5);
-    }
-    return true;
+    return WaitUntilGone(hwnd, ms);
 }

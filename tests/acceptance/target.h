@@ -79,6 +79,9 @@ public:
 
 private:
     void Lose(const std::string& why);
+    // After a message to `hwnd` got no answer: the program is lost, unless
+    // the window is simply gone (the caller's finding).
+    void NoAnswer(HWND hwnd, UINT msg);
 
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;

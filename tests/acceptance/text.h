@@ -4,8 +4,7 @@
 
 #include <string>
 
-std::wstring Widen(const std::string& utf8);
-std::string Narrow(const std::wstring& utf16);
+#include "tests/support/text.h"  // Widen, Narrow
 
 // "/work/x/a.exe" -> "Z:\work\x\a.exe"; a path with a drive letter is kept
 // (with its slashes turned into backslashes).

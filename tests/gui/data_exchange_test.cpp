@@ -58,10 +58,9 @@ Refusal PressOkWith(HWND dialog, const wchar_t* text)
     Sync(dialog);
     refusal.dialogStayed = IsWindow(dialog) && IsWindowVisible(dialog);
     refusal.focusOnField = FocusIn(dialog) == field;
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    refusal.wholeTextSelected = start == 0 && end == static_cast<DWORD>(GetWindowTextLengthW(field));
+    const TextSelection selection = SelectionOf(field);
+    refusal.wholeTextSelected =
+        selection.start == 0 && selection.end == static_cast<DWORD>(GetWindowTextLengthW(field));
     return refusal;
 }
 
@@ -79,7 +78,7 @@ TEST(DataExchange, InitialisationShowsTheMemberAndOkTakesAValidNumber)
         const INT_PTR result = RunDialog(dialog, [&](HWND window) {
             shown = TextOf(GetDlgItem(window, IDC_PRECISION));
             const Refusal refusal = PressOkWith(window, c.text);
-            EXPECT_TRUE(refusal.message.empty()) << Utf8Of(refusal.message);
+            EXPECT_TRUE(refusal.message.empty()) << Narrow(refusal.message);
         });
         EXPECT_EQ(shown, L"4");
         EXPECT_EQ(result, IDOK);
@@ -106,14 +105,14 @@ TEST(DataExchange, RefusesTextThatIsNoWholeNumberOrOutOfRange)
         NumberDialog dialog;
         const INT_PTR result = RunDialog(dialog, [&](HWND window) {
             const Refusal refusal = PressOkWith(window, c.text);
-            EXPECT_EQ(refusal.message, c.message) << "text " << Utf8Of(c.text);
+            EXPECT_EQ(refusal.message, c.message) << "text " << Narrow(c.text);
             EXPECT_EQ(refusal.caption, L"Jednotar jednotek");
             EXPECT_TRUE(refusal.dialogStayed);
-            EXPECT_TRUE(refusal.focusOnField) << "text " << Utf8Of(c.text);
-            EXPECT_TRUE(refusal.wholeTextSelected) << "text " << Utf8Of(c.text);
+            EXPECT_TRUE(refusal.focusOnField) << "text " << Narrow(c.text);
+            EXPECT_TRUE(refusal.wholeTextSelected) << "text " << Narrow(c.text);
         });
         EXPECT_EQ(result, IDCANCEL);
-        EXPECT_EQ(dialog.m_nNumber, c.member) << "text " << Utf8Of(c.text);
+        EXPECT_EQ(dialog.m_nNumber, c.member) << "text " << Narrow(c.text);
     }
 }
 
@@ -123,7 +122,8 @@ TEST(DataExchange, CancelEndsWithoutAnExchange)
     const INT_PTR result = RunDialog(dialog, [](HWND window) {
         SendMessageW(GetDlgItem(window, IDC_PRECISION), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"abc"));
         PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
-        EXPECT_EQ(WaitForWindow(UiThreadOf(window), window, nullptr, 500), nullptr);
+        // Gone means the modal loop ended: a refusal would have held it open.
+        EXPECT_TRUE(WaitUntilGone(window));
     });
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(dialog.m_exchanges, 1);  // only the first one, into the controls

@@ -8,5 +8,6 @@
 
 class CDialog;
 
-// Answers DoModal's result. A dialog the body leaves open is cancelled.
+// Answers DoModal's result. A dialog the body leaves open is cancelled; one
+// that never appears or cannot be closed fails the test.
 INT_PTR RunDialog(CDialog& dialog, const std::function<void(HWND dialogWindow)>& body);

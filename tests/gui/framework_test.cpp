@@ -96,18 +96,19 @@ END_MESSAGE_MAP()
 TEST(Framework, OwnMapIsSearchedBeforeTheBaseMap)
 {
     ProbeDialog dialog;
-    RunDialog(dialog, [](HWND window) {
+    const INT_PTR result = RunDialog(dialog, [](HWND window) {
         EXPECT_EQ(SendMessageW(window, kOverridden, 0, 0), 2);
         EXPECT_EQ(SendMessageW(window, kBaseOnly, 0, 0), 10);
         EXPECT_EQ(SendMessageW(window, kUnmapped, 0, 0), 0);  // the dialog manager's default
     });
+    EXPECT_EQ(result, IDCANCEL);  // the harness closed it: it ran
 }
 
 TEST(Framework, StaticAnswersItsOwnColourQueryAndIsReleasedAfterItsWindow)
 {
     ProbeDialog dialog;
     HWND label = nullptr;
-    RunDialog(dialog, [&](HWND window) {
+    const INT_PTR result = RunDialog(dialog, [&](HWND window) {
         label = FindWindowExW(window, nullptr, L"Static", nullptr);
         HDC dc = CreateCompatibleDC(nullptr);
         // Its own painting asks too: let the first painting finish before counting.
@@ -125,6 +126,7 @@ TEST(Framework, StaticAnswersItsOwnColourQueryAndIsReleasedAfterItsWindow)
         EXPECT_EQ(dialog.m_label.m_queries, queriesBefore + 1);
         DeleteDC(dc);
     });
+    EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(dialog.m_label.m_lastType, static_cast<UINT>(CTLCOLOR_STATIC));
     EXPECT_FALSE(IsWindow(label));
     EXPECT_EQ(dialog.m_label.m_postNcDestroyCalls, 1);
@@ -135,7 +137,7 @@ TEST(Framework, StaticAnswersItsOwnColourQueryAndIsReleasedAfterItsWindow)
 TEST(Framework, ExchangeEchoesAreDroppedOtherNotificationsDelivered)
 {
     ProbeDialog dialog;
-    RunDialog(dialog, [&](HWND window) {
+    const INT_PTR result = RunDialog(dialog, [&](HWND window) {
         HWND field = GetDlgItem(window, IDC_PRECISION);
         EXPECT_EQ(TextOf(field), L"12");
         EXPECT_EQ(dialog.m_changes, 0);
@@ -147,12 +149,10 @@ TEST(Framework, ExchangeEchoesAreDroppedOtherNotificationsDelivered)
         // An equal text is not written again: the selection survives.
         SendMessageW(field, EM_SETSEL, 1, 2);
         SendMessageW(window, kExchangeOut, reinterpret_cast<WPARAM>("77"), 0);
-        DWORD start = 0;
-        DWORD end = 0;
-        SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-        EXPECT_EQ(start, 1u);
-        EXPECT_EQ(end, 2u);
+        EXPECT_EQ(SelectionOf(field).start, 1u);
+        EXPECT_EQ(SelectionOf(field).end, 2u);
     });
+    EXPECT_EQ(result, IDCANCEL);
 }
 
 TEST(Framework, PagesAreRegisteredAndCreatableByName)

@@ -16,7 +16,7 @@ TEST(Help, ButtonShowsTheHelpTextOwnedByTheSheet)
         // A message box holds its text in the static with id 0xFFFF.
         const std::wstring text = TextOf(GetDlgItem(box, 0xFFFF));
         for (const wchar_t* part : {L"1. ", L"2. ", L"3. ", L"Nastavení přesnosti", L"O programu Jednotar"})
-            EXPECT_NE(text.find(part), std::wstring::npos) << "missing: " << Utf8Of(part);
+            EXPECT_NE(text.find(part), std::wstring::npos) << "missing: " << Narrow(part);
         EXPECT_FALSE(IsWindowEnabled(sheet.window));  // modal over the sheet
 
         PostMessageW(box, WM_COMMAND, IDOK, 0);

@@ -1,21 +1,39 @@
 #include "tests/gui/link_probe.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <string>
 
-#include "shell/framework/string_utf8.h"
+#include "tests/support/text.h"
+#include "tests/support/wait.h"
 
 namespace {
 
-std::wstring LogOf(const std::wstring& script) { return script + L".log"; }
-
-int CountLines(const std::wstring& path)
+// A script's name: its file name without ".bat".
+std::wstring NameOf(const std::wstring& script)
 {
+    const size_t start = script.rfind(L'\\') + 1;
+    return script.substr(start, script.rfind(L'.') - start);
+}
+
+// The log's lines, without their line ends.
+std::vector<std::wstring> ReadLines(const std::wstring& path)
+{
+    std::vector<std::wstring> lines;
     FILE* file = nullptr;
     if (_wfopen_s(&file, path.c_str(), L"rb") != 0)
-        return 0;
-    int lines = 0;
-    for (int c; (c = fgetc(file)) != EOF;)
-        lines += c == '\n';
+        return lines;
+    std::string line;
+    for (int c; (c = fgetc(file)) != EOF;) {
+        if (c == '\n') {
+            while (!line.empty() && line.back() == ' ')
+                line.pop_back();
+            lines.push_back(Widen(line));
+            line.clear();
+        } else if (c != '\r') {
+            line += static_cast<char>(c);
+        }
+    }
     fclose(file);
     return lines;
 }
@@ -58,7 +76,9 @@ LaunchTargets::~LaunchTargets()
 std::wstring LaunchTargets::Script(const std::wstring& name)
 {
     const std::wstring path = m_folder + L"\\" + name + L".bat";
-    WriteText(path, "@echo opened>>\"" + WideToUtf8(LogOf(path)) + "\"\r\n");
+    // The blank keeps a name ending in a digit from reading as a handle; the
+    // log's reader drops it.
+    WriteText(path, "@echo " + Narrow(name) + " >>\"" + Narrow(m_folder) + "\\opened.log\"\r\n");
     return path;
 }
 
@@ -73,13 +93,27 @@ std::wstring LaunchTargets::UnknownType(const std::wstring& name)
 
 int LaunchTargets::Runs(const std::wstring& script, int atLeast, DWORD timeoutMs) const
 {
-    const DWORD start = GetTickCount();
-    int runs = CountLines(LogOf(script));
-    while (runs < atLeast && GetTickCount() - start < timeoutMs) {
-        Sleep(50);
-        runs = CountLines(LogOf(script));
-    }
+    int runs = 0;
+    WaitFor(
+        [&] {
+            const std::vector<std::wstring> opened = ReadLines(m_folder + L"\\opened.log");
+            runs = static_cast<int>(std::count(opened.begin(), opened.end(), NameOf(script)));
+            return runs >= atLeast;
+        },
+        timeoutMs, 50);
     return runs;
+}
+
+std::vector<std::wstring> LaunchTargets::Opened(size_t atLeast, DWORD timeoutMs) const
+{
+    std::vector<std::wstring> opened;
+    WaitFor(
+        [&] {
+            opened = ReadLines(m_folder + L"\\opened.log");
+            return opened.size() >= atLeast;
+        },
+        timeoutMs, 50);
+    return opened;
 }
 
 LinkLook QueryLook(HWND label)

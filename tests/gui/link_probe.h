@@ -4,16 +4,18 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 constexpr COLORREF kUnvisited = RGB(0, 0, 220);
 constexpr COLORREF kVisited = RGB(200, 0, 0);
 
 // Launch targets whose shell result the test controls. A script is a .bat
 // file in a private temporary folder: the shell's "open" runs it through the
-// command interpreter (success), and it appends one line to its own log, so
-// the test sees which file was opened and how often. A missing file fails
-// with "file not found", a file of an unknown type with "no association";
-// neither leaves a trace. Nothing reaches the network.
+// command interpreter (success), and it appends its name to the folder's one
+// log, so the test sees which files were opened, in which order and how
+// often. A missing file fails with "file not found", a file of an unknown
+// type with "no association"; neither leaves a trace. Nothing reaches the
+// network.
 class LaunchTargets {
 public:
     LaunchTargets();
@@ -26,6 +28,9 @@ public:
     std::wstring UnknownType(const std::wstring& name);
     // How often the script ran, waiting up to the timeout for `atLeast` runs.
     int Runs(const std::wstring& script, int atLeast = 0, DWORD timeoutMs = 15000) const;
+    // The names of the scripts run so far, in order, waiting up to the
+    // timeout for `atLeast` of them.
+    std::vector<std::wstring> Opened(size_t atLeast, DWORD timeoutMs = 15000) const;
 
 private:
     std::wstring m_folder;

@@ -1,28 +1,11 @@
 #include "tests/gui/modal_probe.h"
 
-#include "tests/gui/sheet_harness.h"
+#include "tests/support/text.h"
 
 namespace {
 
 constexpr wchar_t kSettingsKey[] = L"Software\\Brodvik\\Jednotar jednotek\\Settings";
 constexpr wchar_t kPrecisionValue[] = L"Precision";
-
-struct WindowQuery {
-    HWND owner;
-    const wchar_t* caption;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM state)
-{
-    WindowQuery& query = *reinterpret_cast<WindowQuery*>(state);
-    if (!IsWindowVisible(window) || GetWindow(window, GW_OWNER) != query.owner)
-        return TRUE;
-    if (query.caption && TextOf(window) != query.caption)
-        return TRUE;
-    query.found = window;
-    return FALSE;
-}
 
 std::wstring ClassOf(HWND window)
 {
@@ -49,20 +32,47 @@ BOOL CALLBACK ReadBoxChild(HWND child, LPARAM state)
     return TRUE;
 }
 
+// The marker that Settle posts, and the event its hook sets on seeing it
+// taken from the queue.
+UINT MarkerMessage()
+{
+    static const UINT marker = RegisterWindowMessageW(L"Jednotar.TestMarker");
+    return marker;
+}
+HANDLE g_markerTaken = nullptr;
+
+LRESULT CALLBACK SeeMarker(int code, WPARAM removal, LPARAM message)
+{
+    const MSG& msg = *reinterpret_cast<const MSG*>(message);
+    if (code == HC_ACTION && removal == PM_REMOVE && msg.message == MarkerMessage())
+        SetEvent(g_markerTaken);
+    return CallNextHookEx(nullptr, code, removal, message);
+}
+
 }  // namespace
 
 DWORD UiThreadOf(HWND window) { return GetWindowThreadProcessId(window, nullptr); }
 
+WindowQuery OwnedBy(DWORD uiThread, HWND owner, const wchar_t* caption)
+{
+    WindowQuery query;
+    query.thread = uiThread;
+    query.anyOwner = false;
+    query.owner = owner;
+    query.caption = caption;
+    return query;
+}
+
 HWND WaitForWindow(DWORD uiThread, HWND owner, const wchar_t* caption, DWORD timeoutMs)
 {
-    WindowQuery query{owner, caption, nullptr};
-    WaitFor(
-        [&] {
-            EnumThreadWindows(uiThread, &MatchWindow, reinterpret_cast<LPARAM>(&query));
-            return query.found != nullptr;
-        },
-        timeoutMs);
-    return query.found;
+    return WaitForTopWindow(OwnedBy(uiThread, owner, caption), timeoutMs);
+}
+
+HWND AnyWindowOwnedBy(HWND owner)
+{
+    WindowQuery query = OwnedBy(UiThreadOf(owner), owner);
+    query.visibleOnly = false;
+    return FindTopWindow(query);
 }
 
 HWND OpenBySystemCommand(HWND sheet, UINT command, const wchar_t* caption)
@@ -70,11 +80,6 @@ HWND OpenBySystemCommand(HWND sheet, UINT command, const wchar_t* caption)
     // Posted: the command runs a modal loop of its own.
     PostMessageW(sheet, WM_SYSCOMMAND, command, 0);
     return WaitForWindow(UiThreadOf(sheet), sheet, caption);
-}
-
-bool WaitUntilGone(HWND window, DWORD timeoutMs)
-{
-    return WaitFor([&] { return !IsWindow(window); }, timeoutMs);
 }
 
 bool CloseWith(HWND window, UINT command)
@@ -86,6 +91,22 @@ bool CloseWith(HWND window, UINT command)
 void PressButton(HWND dialog, int id) { PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
 void Sync(HWND window) { SendMessageW(window, WM_NULL, 0, 0); }
+
+bool Settle(HWND window, DWORD timeoutMs)
+{
+    // The thread takes posted messages in order: once it takes the marker,
+    // everything before it has been taken by this loop or by a nested one.
+    g_markerTaken = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, &SeeMarker, nullptr, UiThreadOf(window));
+    const bool settled = hook && PostMessageW(window, MarkerMessage(), 0, 0) &&
+                         WaitForSingleObject(g_markerTaken, timeoutMs) == WAIT_OBJECT_0;
+    if (hook)
+        UnhookWindowsHookEx(hook);
+    Sync(window);  // and its handling is over
+    CloseHandle(g_markerTaken);
+    g_markerTaken = nullptr;
+    return settled;
+}
 
 HWND FocusIn(HWND window)
 {

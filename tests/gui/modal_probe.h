@@ -8,20 +8,30 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/windows_found.h"
+
 DWORD UiThreadOf(HWND window);
-// A visible top-level window of `uiThread`, owned by `owner` and, when
-// `caption` is given, titled so; null after the timeout.
-HWND WaitForWindow(DWORD uiThread, HWND owner, const wchar_t* caption, DWORD timeoutMs = 5000);
+// The visible top-level windows of `uiThread` owned by `owner` (null: the
+// unowned ones) and, when `caption` is given, titled so.
+WindowQuery OwnedBy(DWORD uiThread, HWND owner, const wchar_t* caption = nullptr);
+// Such a window; null after the timeout.
+HWND WaitForWindow(DWORD uiThread, HWND owner, const wchar_t* caption, DWORD timeoutMs = 10000);
+// A window owned by `owner`, shown yet or not: for a check that none is
+// there, made after Settle.
+HWND AnyWindowOwnedBy(HWND owner);
 // The dialog that a system command of the sheet opens, or null.
 HWND OpenBySystemCommand(HWND sheet, UINT command, const wchar_t* caption);
-bool WaitUntilGone(HWND window, DWORD timeoutMs = 5000);
 // Posts the command (a button press) and waits for the window to go.
 bool CloseWith(HWND window, UINT command);
 // A click on the dialog's button, as the user makes it (posted BM_CLICK).
 void PressButton(HWND dialog, int id);
-// Returns once `window`'s thread has finished what it was doing and is
-// back in its message loop.
+// Returns once `window`'s thread has handled every message sent to it so
+// far and is back in a message loop.
 void Sync(HWND window);
+// Returns once `window`'s thread has taken from its queue everything posted
+// to it before the call, and so has handled it, or has opened the modal
+// window that handling led to. False after the timeout.
+bool Settle(HWND window, DWORD timeoutMs = 10000);
 // The window that has the keyboard focus in `window`'s thread.
 HWND FocusIn(HWND window);
 
@@ -36,4 +46,5 @@ MessageBoxSeen ReadMessageBox(HWND box);
 // The precision value in the registry; nullopt when there is none.
 std::optional<DWORD> StoredPrecision();
 void StorePrecision(DWORD value);
+// Deletes the company's key: the settings store as a first run finds it.
 void ClearSettings();

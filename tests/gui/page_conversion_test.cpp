@@ -37,14 +37,14 @@ TEST(PageConversion, TypingRelabellingAndEmptying)
 {
     ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
         const LengthPage p = OpenLength(sheet);
-        SelectPosition(p.page, IDC_FROM_UNIT, p.Position("m"));
-        SelectPosition(p.page, IDC_TO_UNIT, p.Position("km"));
+        Select(p.page, IDC_FROM_UNIT, p.Position("m"));
+        Select(p.page, IDC_TO_UNIT, p.Position("km"));
         Type(p.value, L"5");
         EXPECT_EQ(TextOf(p.value), L"5.00000 m");
         EXPECT_EQ(TextOf(p.result), L"0.00500 km");
 
         // A new "from" unit relabels the number; it does not convert it.
-        SelectPosition(p.page, IDC_FROM_UNIT, p.Position("cm"));
+        Select(p.page, IDC_FROM_UNIT, p.Position("cm"));
         EXPECT_EQ(TextOf(p.value), L"5.00000 cm");
         EXPECT_EQ(TextOf(p.result), L"0.00005 km");
 
@@ -58,11 +58,11 @@ TEST(PageConversion, NothingConvertsUntilBothUnitsAreChosen)
 {
     ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
         const LengthPage p = OpenLength(sheet);
-        SelectPosition(p.page, IDC_FROM_UNIT, p.Position("m"));
+        Select(p.page, IDC_FROM_UNIT, p.Position("m"));
         Type(p.value, L"5");
         EXPECT_EQ(TextOf(p.value), L"5");
         EXPECT_EQ(TextOf(p.result), L"");
-        SelectPosition(p.page, IDC_TO_UNIT, p.Position("km"));
+        Select(p.page, IDC_TO_UNIT, p.Position("km"));
         EXPECT_EQ(TextOf(p.value), L"5.00000 m");
         EXPECT_EQ(TextOf(p.result), L"0.00500 km");
     }));
@@ -74,13 +74,13 @@ TEST(PageConversion, PastedValueConvertsBeforeItIsRounded)
 {
     ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
         const LengthPage p = OpenLength(sheet);
-        SelectPosition(p.page, IDC_FROM_UNIT, p.Position("m"));
-        SelectPosition(p.page, IDC_TO_UNIT, p.Position("mm"));
+        Select(p.page, IDC_FROM_UNIT, p.Position("m"));
+        Select(p.page, IDC_TO_UNIT, p.Position("mm"));
         ASSERT_TRUE(PutOnClipboard(L"1.234567"));
         SendMessageW(p.value, WM_PASTE, 0, 0);
         EXPECT_EQ(TextOf(p.value), L"1.23457 m");
         EXPECT_EQ(TextOf(p.result), L"1234.56700 mm");
-        SelectPosition(p.page, IDC_TO_UNIT, p.Position("cm"));
+        Select(p.page, IDC_TO_UNIT, p.Position("cm"));
         EXPECT_EQ(TextOf(p.result), L"123.45700 cm");
     }));
 }
@@ -91,21 +91,21 @@ TEST(PageConversion, TemperatureByItsFormulas)
         HWND page = sheet.ShowPage(kTemperature);
         HWND value = Item(page, IDC_VALUE);
         HWND result = Item(page, IDC_RESULT);
-        const std::wstring celsius = Wide(g_units[83].abbreviation);
-        const std::wstring fahrenheit = Wide(g_units[84].abbreviation);
-        const std::wstring kelvin = Wide(g_units[85].abbreviation);
+        const std::wstring celsius = Widen(g_units[83].abbreviation);
+        const std::wstring fahrenheit = Widen(g_units[84].abbreviation);
+        const std::wstring kelvin = Widen(g_units[85].abbreviation);
 
-        SelectPosition(page, IDC_FROM_UNIT, 0);
-        SelectPosition(page, IDC_TO_UNIT, 0);
+        Select(page, IDC_FROM_UNIT, 0);
+        Select(page, IDC_TO_UNIT, 0);
         Type(value, L"36.6");
         EXPECT_EQ(TextOf(value), L"36.60000 " + celsius);
         EXPECT_EQ(TextOf(result), TextOf(value));
 
-        SelectPosition(page, IDC_TO_UNIT, 1);
+        Select(page, IDC_TO_UNIT, 1);
         ClearField(value);
         Type(value, L"100");
         EXPECT_EQ(TextOf(result), L"212.00000 " + fahrenheit);
-        SelectPosition(page, IDC_TO_UNIT, 2);
+        Select(page, IDC_TO_UNIT, 2);
         EXPECT_EQ(TextOf(result), L"373.15000 " + kelvin);
     }));
 }
@@ -115,13 +115,13 @@ TEST(PageConversion, EveryPageConvertsItsBaseUnitToItself)
     ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
         for (int category = 0; category < kCategoryCount; ++category) {
             HWND page = sheet.ShowPage(category);
-            SelectPosition(page, IDC_FROM_UNIT, 0);
-            SelectPosition(page, IDC_TO_UNIT, 0);
+            Select(page, IDC_FROM_UNIT, 0);
+            Select(page, IDC_TO_UNIT, 0);
             Type(Item(page, IDC_VALUE), L"2");
             int row = 0;
             while (g_units[row].category != category)
                 ++row;
-            const std::wstring expected = L"2.00000 " + Wide(g_units[row].abbreviation);
+            const std::wstring expected = L"2.00000 " + Widen(g_units[row].abbreviation);
             EXPECT_EQ(TextOf(Item(page, IDC_RESULT)), expected) << "page " << category;
         }
     }));

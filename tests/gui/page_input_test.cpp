@@ -20,18 +20,11 @@ struct Field {
 Field MetreToKilometre(const Sheet& sheet)
 {
     HWND page = sheet.ShowPage(kLength);
-    SelectPosition(page, IDC_FROM_UNIT, PositionOfUnit(Item(page, IDC_FROM_UNIT), kLength, "m"));
-    SelectPosition(page, IDC_TO_UNIT, PositionOfUnit(Item(page, IDC_TO_UNIT), kLength, "km"));
+    Select(page, IDC_FROM_UNIT, PositionOfUnit(Item(page, IDC_FROM_UNIT), kLength, "m"));
+    Select(page, IDC_TO_UNIT, PositionOfUnit(Item(page, IDC_TO_UNIT), kLength, "km"));
     return {page, Item(page, IDC_VALUE), Item(page, IDC_RESULT)};
 }
 
-DWORD Caret(HWND field)
-{
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return end;
-}
 
 }  // namespace
 
@@ -60,7 +53,7 @@ TEST(PageInput, CaretStaysWhereTheUserTypes)
                 PressKey(f.value, step.virtualKey);
             Type(f.value, step.keys);
             EXPECT_EQ(TextOf(f.value), step.value) << "after " << static_cast<int>(step.keys[0]);
-            EXPECT_EQ(Caret(f.value), step.caret) << "after " << static_cast<int>(step.keys[0]);
+            EXPECT_EQ(SelectionOf(f.value).end, step.caret) << "after " << static_cast<int>(step.keys[0]);
         }
         EXPECT_EQ(TextOf(f.result), L"0.31520 km");
     }));
@@ -73,7 +66,7 @@ TEST(PageInput, CaretIsClampedToTheRewrittenText)
         const Field f = MetreToKilometre(sheet);
         Type(f.value, L"7.123456789");
         EXPECT_EQ(TextOf(f.value), L"7.12346 m");
-        EXPECT_EQ(Caret(f.value), 9u);
+        EXPECT_EQ(SelectionOf(f.value).end, 9u);
     }));
 }
 

@@ -19,12 +19,8 @@ std::vector<ListEntry> Entries(HWND list)
 {
     std::vector<ListEntry> entries;
     const int count = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        std::wstring name(static_cast<size_t>(SendMessageW(list, CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');
-        SendMessageW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(name.data()));
-        name.resize(name.size() - 1);
-        entries.push_back({name, SendMessageW(list, CB_GETITEMDATA, i, 0)});
-    }
+    for (int i = 0; i < count; ++i)
+        entries.push_back({ItemTextOf(list, i), SendMessageW(list, CB_GETITEMDATA, i, 0)});
     return entries;
 }
 
@@ -35,7 +31,7 @@ std::vector<ListEntry> ExpectedEntries(int category)
     std::vector<ListEntry> entries;
     for (const GoldenUnit& unit : GoldenUnits())
         if (unit.category == category)
-            entries.push_back({Wide(unit.czechName.c_str()), unit.row});
+            entries.push_back({Widen(unit.czechName.c_str()), unit.row});
     return entries;
 }
 

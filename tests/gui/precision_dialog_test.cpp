@@ -58,8 +58,11 @@ TEST(PrecisionDialog, OpensShowingTheCurrentPrecision)
             HWND dialog = OpenDialog(sheet);
             ASSERT_NE(dialog, nullptr);
             EXPECT_EQ(TextOf(Field(dialog)), c.shown);
+            // Opening is over once the dialog's thread has handled all that
+            // was queued for it: any complaint would be open by then.
+            ASSERT_TRUE(Settle(dialog));
             EXPECT_EQ(FocusIn(dialog), Field(dialog));
-            EXPECT_EQ(WaitForWindow(UiThreadOf(dialog), dialog, nullptr, 300), nullptr);
+            EXPECT_EQ(AnyWindowOwnedBy(dialog), nullptr);
             EXPECT_TRUE(CloseWith(dialog, IDCANCEL));
         });
     }
@@ -131,10 +134,8 @@ TEST(PrecisionDialog, RefusesWithAMessageAndStaysOpenUntilCorrected)
 
             EXPECT_TRUE(IsWindowVisible(dialog));
             EXPECT_EQ(FocusIn(dialog), Field(dialog));
-            DWORD start = 1, end = 0;
-            SendMessageW(Field(dialog), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-            EXPECT_EQ(start, 0u);
-            EXPECT_EQ(end, TextOf(Field(dialog)).size());
+            EXPECT_EQ(SelectionOf(Field(dialog)).start, 0u);
+            EXPECT_EQ(SelectionOf(Field(dialog)).end, TextOf(Field(dialog)).size());
             EXPECT_EQ(g_precision, before);
             EXPECT_EQ(StoredPrecision(), std::nullopt);
 
@@ -213,8 +214,8 @@ TEST(PrecisionDialog, TheNextConversionUsesTheNewPrecision)
     RunFrom(std::nullopt, [](const Sheet& sheet) {
         HWND page = sheet.ShowPage(kLength);
         const int km = PositionOfUnit(Item(page, IDC_TO_UNIT), kLength, "km");
-        SelectPosition(page, IDC_FROM_UNIT, PositionOfUnit(Item(page, IDC_FROM_UNIT), kLength, "m"));
-        SelectPosition(page, IDC_TO_UNIT, km);
+        Select(page, IDC_FROM_UNIT, PositionOfUnit(Item(page, IDC_FROM_UNIT), kLength, "m"));
+        Select(page, IDC_TO_UNIT, km);
         Type(Item(page, IDC_VALUE), L"1234");
         ASSERT_EQ(TextOf(Item(page, IDC_RESULT)), L"1.23400 km");
 
@@ -225,7 +226,7 @@ TEST(PrecisionDialog, TheNextConversionUsesTheNewPrecision)
         ASSERT_TRUE(WaitUntilGone(dialog));
         // What is on screen keeps its decimals until the page converts again.
         EXPECT_EQ(TextOf(Item(page, IDC_RESULT)), L"1.23400 km");
-        SelectPosition(page, IDC_TO_UNIT, km);
+        Select(page, IDC_TO_UNIT, km);
         EXPECT_EQ(TextOf(Item(page, IDC_RESULT)), L"1.23 km");
         EXPECT_EQ(TextOf(Item(page, IDC_VALUE)), L"1234.00 m");
     });

@@ -5,6 +5,7 @@
 
 #include "res/resource.h"
 #include "shell/precision_setting.h"
+#include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
 #include "units/units.h"
 
@@ -12,11 +13,9 @@ namespace {
 
 constexpr wchar_t kSettingsKey[] = L"Software\\Brodvik\\Jednotar jednotek\\Settings";
 
-void ClearStore() { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Brodvik"); }
-
 void Store(DWORD type, const void* data, DWORD size)
 {
-    ClearStore();
+    ClearSettings();
     HKEY key = nullptr;
     ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
               ERROR_SUCCESS);
@@ -49,8 +48,8 @@ Loaded RunAndConvert()
     EXPECT_TRUE(RunSheet([&](const Sheet& sheet) {
         loaded.precision = g_precision;
         HWND page = sheet.ShowPage(kLength);
-        SelectPosition(page, IDC_FROM_UNIT, PositionOfUnit(Item(page, IDC_FROM_UNIT), kLength, "m"));
-        SelectPosition(page, IDC_TO_UNIT, PositionOfUnit(Item(page, IDC_TO_UNIT), kLength, "km"));
+        Select(page, IDC_FROM_UNIT, PositionOfUnit(Item(page, IDC_FROM_UNIT), kLength, "m"));
+        Select(page, IDC_TO_UNIT, PositionOfUnit(Item(page, IDC_TO_UNIT), kLength, "km"));
         Type(Item(page, IDC_VALUE), L"5");
         loaded.value = TextOf(Item(page, IDC_VALUE));
         loaded.result = TextOf(Item(page, IDC_RESULT));
@@ -62,7 +61,7 @@ Loaded RunAndConvert()
 
 TEST(PrecisionLoad, EmptyStoreGivesFiveAndWritesNothing)
 {
-    ClearStore();
+    ClearSettings();
     const Loaded loaded = RunAndConvert();
     EXPECT_EQ(loaded.precision, 5);
     EXPECT_EQ(loaded.result, L"0.00500 km");
@@ -115,5 +114,5 @@ TEST(PrecisionLoad, ValueOfAnotherTypeReadsAsTheDefault)
         Store(c.type, c.data, c.size);
         EXPECT_EQ(RunAndConvert().precision, 5) << c.name;
     }
-    ClearStore();
+    ClearSettings();
 }

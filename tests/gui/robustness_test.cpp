@@ -29,8 +29,8 @@ struct Field {
 Field MetreToKilometre(const Sheet& sheet)
 {
     HWND page = sheet.ShowPage(kLength);
-    SelectPosition(page, IDC_FROM_UNIT, PositionOfUnit(Item(page, IDC_FROM_UNIT), kLength, "m"));
-    SelectPosition(page, IDC_TO_UNIT, PositionOfUnit(Item(page, IDC_TO_UNIT), kLength, "km"));
+    Select(page, IDC_FROM_UNIT, PositionOfUnit(Item(page, IDC_FROM_UNIT), kLength, "m"));
+    Select(page, IDC_TO_UNIT, PositionOfUnit(Item(page, IDC_TO_UNIT), kLength, "km"));
     return {page, Item(page, IDC_VALUE), Item(page, IDC_RESULT)};
 }
 
@@ -173,18 +173,22 @@ TEST(RobustnessGdi, TenThousandRepaintsLeaveTheHandleRoomUnchanged)
         };
         paint(true);
         const int roomBefore = FreeGdiRoom();
-        const DWORD start = GetTickCount();
+        const double start = NowMs();
         for (int i = 0; i < kPaints; ++i)
             paint(i % 100 == 0);
-        const DWORD elapsed = GetTickCount() - start;
+        const double elapsed = NowMs() - start;
         const int roomAfter = FreeGdiRoom();
         ReleaseDC(banner, probe);
-        std::printf("%d repaints in %lu ms; free GDI handle room %d before, %d after\n", kPaints, elapsed, roomBefore,
+        std::printf("%d repaints in %.0f ms; free GDI handle room %d before, %d after\n", kPaints, elapsed, roomBefore,
                     roomAfter);
         ASSERT_GT(roomBefore, kPaints);  // a leak of one object per paint would show in full
         EXPECT_EQ(unpainted, 0);
         EXPECT_EQ(bannerMissed, 0);
-        EXPECT_GE(roomAfter, roomBefore);  // Wine may drop a cached object meanwhile; a leak only lowers it
+        // A leak in the paint would cost one object per paint at least, or
+        // one per hundred where the banner is blotted. A handle or two may
+        // come and go meanwhile on the process's other threads (the shell's,
+        // after a link test has opened files), whatever order the tests run in.
+        EXPECT_LE(roomBefore - roomAfter, 5);
         EXPECT_TRUE(Responsive(sheet.window));
     }));
 }
@@ -262,12 +266,10 @@ TEST(RobustnessRegistry, ReadOnlyStoreLoadsAndAFailedWriteIsSilent)
         ASSERT_TRUE(MakeReadOnly(level));
     HKEY probe = nullptr;
     const LONG opened = RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_SET_VALUE, &probe);
-    if (opened == ERROR_SUCCESS) {
+    if (opened == ERROR_SUCCESS)
         RegCloseKey(probe);
-        ClearSettings();
-        GTEST_SKIP() << "this platform does not enforce registry key ACLs";
-    }
-    ASSERT_EQ(opened, ERROR_ACCESS_DENIED);
+    // Windows and Wine both refuse; the test needs the refusal to mean anything.
+    ASSERT_EQ(opened, ERROR_ACCESS_DENIED) << "the settings key was not made read-only";
 
     EXPECT_TRUE(RunSheet([](const Sheet& sheet) {
         EXPECT_EQ(g_precision, 3);
@@ -276,10 +278,13 @@ TEST(RobustnessRegistry, ReadOnlyStoreLoadsAndAFailedWriteIsSilent)
         EXPECT_EQ(TextOf(f.result), L"0.005 km");
 
         ConfirmPrecision(sheet, L"3", L"8");
-        EXPECT_EQ(WaitForWindow(UiThreadOf(sheet.window), sheet.window, nullptr, 500), nullptr);  // no message
+        // The failed write is over once the sheet's thread has taken all
+        // that was queued for it; a message would be open by then.
+        ASSERT_TRUE(Settle(sheet.window));
+        EXPECT_EQ(AnyWindowOwnedBy(sheet.window), nullptr);
         EXPECT_EQ(g_precision, 8);
         EXPECT_EQ(StoredPrecision(), std::optional<DWORD>(3));
-        SelectPosition(f.page, IDC_TO_UNIT, PositionOfUnit(Item(f.page, IDC_TO_UNIT), kLength, "km"));
+        Select(f.page, IDC_TO_UNIT, PositionOfUnit(Item(f.page, IDC_TO_UNIT), kLength, "km"));
         EXPECT_EQ(TextOf(f.result), L"0.00500000 km");
         EXPECT_EQ(TextOf(f.value), L"5.00000000 m");
         EXPECT_TRUE(Responsive(sheet.window));

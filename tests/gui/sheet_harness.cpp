@@ -1,81 +1,15 @@
 #include "tests/gui/sheet_harness.h"
 
-#include "tests/gui/modal_probe.h"
-
 #include <commctrl.h>
 #include <prsht.h>
 
+#include <cstring>
 
-#include "shell/framework/string_utf8.h"
 #include "shell/precision_setting.h"
 #include "shell/units_app.h"
+#include "tests/gui/modal_probe.h"
+#include "tests/gui/modal_run.h"
 #include "units/units.h"
-
-namespace {
-
-struct Run {
-    DWORD uiThread;
-    const std::function<void(const Sheet&)>* body;
-    bool sheetFound = false;
-};
-
-bool IsSheet(HWND window)
-{
-    wchar_t caption[64] = {};
-    GetWindowTextW(window, caption, 64);
-    return IsWindowVisible(window) && !GetWindow(window, GW_OWNER) && std::wstring(caption) == L"Jednotar jednotek";
-}
-
-HWND FindSheet(DWORD uiThread)
-{
-    HWND found = nullptr;
-    EnumThreadWindows(
-        uiThread,
-        [](HWND window, LPARAM out) {
-            if (!IsSheet(window))
-                return TRUE;
-            *reinterpret_cast<HWND*>(out) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-void DismissOwnedWindows(DWORD uiThread, HWND sheet)
-{
-    EnumThreadWindows(
-        uiThread,
-        [](HWND window, LPARAM owner) {
-            if (GetWindow(window, GW_OWNER) == reinterpret_cast<HWND>(owner))
-                PostMessageW(window, WM_CLOSE, 0, 0);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(sheet));
-}
-
-DWORD WINAPI Drive(void* parameter)
-{
-    Run& run = *static_cast<Run*>(parameter);
-    Sheet sheet;
-    run.sheetFound = WaitFor([&] { return (sheet.window = FindSheet(run.uiThread)) != nullptr; }, 15000);
-    if (!run.sheetFound)
-        return 0;
-    // The start page lists its units on its first paint; give it the time a
-    // user would wait.
-    HWND fromList = Item(sheet.CurrentPage(), 1002);
-    WaitFor([&] { return SendMessageW(fromList, CB_GETCOUNT, 0, 0) > 0; }, 5000);
-
-    (*run.body)(sheet);
-
-    for (int attempt = 0; attempt < 50 && IsWindow(sheet.window); ++attempt) {
-        DismissOwnedWindows(run.uiThread, sheet.window);
-        PostMessageW(sheet.window, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-        Sleep(100);
-    }
-    return 0;
-}
-
-}  // namespace
 
 HWND Sheet::ShowPage(int index) const
 {
@@ -92,21 +26,21 @@ bool RunSheet(const std::function<void(const Sheet&)>& body)
 {
     g_unitCount = 0;
     g_precision = 0;
-    Run run{GetCurrentThreadId(), &body};
-    HANDLE worker = CreateThread(nullptr, 0, &Drive, &run, 0, nullptr);
-    theApp.InitInstance();
-    WaitForSingleObject(worker, INFINITE);
-    CloseHandle(worker);
-    return run.sheetFound;
-}
-
-std::wstring TextOf(HWND window)
-{
-    const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const LRESULT copied = SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<size_t>(copied));
-    return text;
+    ModalRun run;
+    run.find = [](DWORD uiThread) { return FindTopWindow(OwnedBy(uiThread, nullptr, L"Jednotar jednotek")); };
+    run.body = [&](HWND window) {
+        const Sheet sheet{window};
+        // The start page lists its units on its first paint; give it the
+        // time a user would wait.
+        HWND fromList = Item(sheet.CurrentPage(), 1002);
+        WaitFor([&] { return SendMessageW(fromList, CB_GETCOUNT, 0, 0) > 0; }, 10000);
+        body(sheet);
+    };
+    run.close = [](DWORD uiThread, HWND window) {
+        CloseInnermostWindows(uiThread, window);
+        PostMessageW(window, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    };
+    return RunModal([] { theApp.InitInstance(); }, run);
 }
 
 HWND Item(HWND page, int id) { return GetDlgItem(page, id); }
@@ -121,13 +55,6 @@ void PressKey(HWND field, UINT virtualKey)
 {
     SendMessageW(field, WM_KEYDOWN, virtualKey, 1);
     SendMessageW(field, WM_KEYUP, virtualKey, 0xC0000001);
-}
-
-void SelectPosition(HWND page, int listId, int position)
-{
-    HWND list = GetDlgItem(page, listId);
-    SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
-    SendMessageW(page, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
 }
 
 int PositionOfUnit(HWND list, int category, const char* abbreviation)
@@ -151,7 +78,7 @@ bool PutOnClipboard(const std::wstring& text)
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
     bool placed = false;
     if (memory) {
-        memcpy(GlobalLock(memory), text.c_str(), bytes);
+        std::memcpy(GlobalLock(memory), text.c_str(), bytes);
         GlobalUnlock(memory);
         placed = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
         if (!placed)
@@ -165,6 +92,3 @@ HWND WaitForOwnedWindow(HWND owner, DWORD timeoutMs)
 {
     return WaitForWindow(UiThreadOf(owner), owner, nullptr, timeoutMs);
 }
-
-std::wstring Wide(const char* utf8) { return Utf8ToWide(utf8); }
-std::string Utf8Of(const std::wstring& text) { return WideToUtf8(text); }

@@ -7,6 +7,10 @@
 #include <functional>
 #include <string>
 
+#include "tests/support/text.h"
+#include "tests/support/wait.h"
+#include "tests/support/windows_found.h"
+
 struct Sheet {
     HWND window = nullptr;
 
@@ -17,37 +21,19 @@ struct Sheet {
 
 // Resets the start-of-process state (no unit count, precision 0), runs
 // CUnitsApp::InitInstance and, once the sheet is shown and its start page
-// has listed its units, `body` on a worker thread. Afterwards every message
-// box left open is dismissed and the sheet cancelled. Answers whether the
-// sheet appeared at all.
+// has listed its units, `body` on a worker thread. Afterwards every window
+// left open is closed and the sheet cancelled. Answers whether the body
+// ran; a sheet that never appears or cannot be closed fails the test.
 bool RunSheet(const std::function<void(const Sheet&)>& body);
 
-// Polls `condition` every 20 ms until it holds; false after the timeout.
-template <typename Condition>
-bool WaitFor(Condition condition, DWORD timeoutMs)
-{
-    const DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start > timeoutMs)
-            return false;
-        Sleep(20);
-    }
-    return true;
-}
-
 // Helpers for the worker thread; all go through SendMessage.
-std::wstring TextOf(HWND window);
 HWND Item(HWND page, int id);
 void Type(HWND field, const std::wstring& keys);      // WM_CHAR per character
 void PressKey(HWND field, UINT virtualKey);           // WM_KEYDOWN + WM_KEYUP
-void SelectPosition(HWND page, int listId, int position);  // as a user's pick: CB_SETCURSEL + CBN_SELCHANGE
 // The list position whose item data is the table row with this abbreviation
 // in `category`, -1 if none.
 int PositionOfUnit(HWND list, int category, const char* abbreviation);
 bool PutOnClipboard(const std::wstring& text);
 // Waits for a top-level window of the UI thread owned by `owner` (a message
 // box or a dialog); null after the timeout.
-HWND WaitForOwnedWindow(HWND owner, DWORD timeoutMs = 5000);
-
-std::wstring Wide(const char* utf8);
-std::string Utf8Of(const std::wstring& text);
+HWND WaitForOwnedWindow(HWND owner, DWORD timeoutMs = 10000);

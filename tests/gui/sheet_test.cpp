@@ -48,9 +48,7 @@ TEST(Sheet, TabsStandInRosterOrderAndStartOnLength)
         HWND tabs = reinterpret_cast<HWND>(SendMessageW(sheet.window, PSM_GETTABCONTROL, 0, 0));
         EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 0);
         HWND fromList = Item(sheet.CurrentPage(), IDC_FROM_UNIT);
-        wchar_t first[64] = {};
-        SendMessageW(fromList, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
-        EXPECT_STREQ(first, L"metr");
+        EXPECT_EQ(ItemTextOf(fromList, 0), L"metr");
     }));
 }
 
@@ -104,9 +102,7 @@ TEST(Sheet, SystemMenuCloseEndsTheSheet)
     bool closed = false;
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
         PostMessageW(sheet.window, WM_SYSCOMMAND, SC_CLOSE, 0);
-        for (int i = 0; i < 500 && IsWindow(sheet.window); ++i)  // hiding waits on the X server
-            Sleep(20);
-        closed = !IsWindow(sheet.window);
+        closed = WaitUntilGone(sheet.window);  // hiding waits on the X server
     }));
     EXPECT_TRUE(closed);
 }

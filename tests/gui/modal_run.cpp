@@ -1,0 +1,110 @@
+#include "tests/gui/modal_run.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "tests/support/wait.h"
+
+namespace {
+
+// How long a window may take to close after the body (Wine without a window
+// manager takes about 2 s per top-level window on an idle machine), and how
+// long the modal loop may then take to return after WM_QUIT.
+constexpr DWORD kCloseMs = 15000;
+constexpr DWORD kQuitMs = 10000;
+
+struct Shared {
+    const ModalRun* run;
+    DWORD uiThread;
+    HANDLE returned;  // set by the UI thread once the modal call is back
+    bool found = false;
+    bool bodyRan = false;
+    bool quitPosted = false;
+};
+
+bool Returned(const Shared& shared, DWORD waitMs)
+{
+    return WaitForSingleObject(shared.returned, waitMs) == WAIT_OBJECT_0;
+}
+
+DWORD WINAPI Drive(void* parameter)
+{
+    Shared& shared = *static_cast<Shared*>(parameter);
+    const ModalRun& run = *shared.run;
+    HWND window = nullptr;
+    WaitFor([&] { return (window = run.find(shared.uiThread)) != nullptr || Returned(shared, 0); },
+            run.findTimeoutMs);
+    shared.found = window != nullptr;
+    if (shared.found) {
+        run.body(window);
+        shared.bodyRan = true;
+    }
+    const bool closed = WaitFor(
+        [&] {
+            if (Returned(shared, 0))
+                return true;
+            if (window && IsWindow(window))
+                run.close(shared.uiThread, window);
+            else
+                CloseInnermostWindows(shared.uiThread, nullptr);
+            return Returned(shared, 250);
+        },
+        kCloseMs, 0);
+    if (closed)
+        return 0;
+    shared.quitPosted = true;
+    PostThreadMessageW(shared.uiThread, WM_QUIT, 0, 0);
+    if (Returned(shared, kQuitMs))
+        return 0;
+    std::fprintf(stderr, "\nThe harness could not close the test's window, and its modal loop did not return "
+                         "after WM_QUIT: the test program ends here.\n");
+    std::fflush(stderr);
+    TerminateProcess(GetCurrentProcess(), 3);
+    return 0;
+}
+
+BOOL CALLBACK Collect(HWND window, LPARAM state)
+{
+    auto& windows = *reinterpret_cast<std::vector<HWND>*>(state);
+    if (IsWindowVisible(window))
+        windows.push_back(window);
+    return TRUE;
+}
+
+}  // namespace
+
+bool RunModal(const std::function<void()>& modal, const ModalRun& run)
+{
+    Shared shared{&run, GetCurrentThreadId(), CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    HANDLE worker = CreateThread(nullptr, 0, &Drive, &shared, 0, nullptr);
+    modal();
+    SetEvent(shared.returned);
+    WaitForSingleObject(worker, INFINITE);
+    CloseHandle(worker);
+    CloseHandle(shared.returned);
+    if (shared.quitPosted) {
+        MSG quit;  // the modal loop passes WM_QUIT on; it is no later test's
+        PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    }
+    EXPECT_TRUE(shared.found) << "the harness's window never appeared";
+    EXPECT_FALSE(shared.quitPosted) << "the harness could not close its window within " << kCloseMs / 1000
+                                    << " s; its modal loop was ended with WM_QUIT";
+    return shared.bodyRan;
+}
+
+void CloseInnermostWindows(DWORD uiThread, HWND keep)
+{
+    std::vector<HWND> windows;
+    EnumThreadWindows(uiThread, &Collect, reinterpret_cast<LPARAM>(&windows));
+    for (HWND window : windows) {
+        if (window == keep)
+            continue;
+        bool ownsOne = false;
+        for (HWND other : windows)
+            ownsOne = ownsOne || GetWindow(other, GW_OWNER) == window;
+        if (!ownsOne)
+            PostMessageW(window, WM_CLOSE, 0, 0);
+    }
+}

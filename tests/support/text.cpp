@@ -1,0 +1,100 @@
+#include "tests/support/text.h"
+
+#include <vector>
+
+namespace {
+
+bool Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT timeoutMs, LRESULT* result = nullptr)
+{
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, timeoutMs, &answer))
+        return false;
+    if (result)
+        *result = static_cast<LRESULT>(answer);
+    return true;
+}
+
+}  // namespace
+
+std::wstring Widen(const std::string& utf8)
+{
+    if (utf8.empty())
+        return std::wstring();
+    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring out(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
+    return out;
+}
+
+std::string Narrow(const std::wstring& utf16)
+{
+    if (utf16.empty())
+        return std::string();
+    const int n =
+        WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), out.data(), n, nullptr, nullptr);
+    return out;
+}
+
+bool ReadText(HWND window, std::wstring& text, UINT timeoutMs)
+{
+    // One message for the usual short text; the length first only for a long one.
+    std::vector<wchar_t> buffer(512, L'\0');
+    LRESULT copied = 0;
+    if (!window || !Send(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), timeoutMs,
+                         &copied) || copied < 0)
+        return false;
+    if (static_cast<size_t>(copied) + 1 >= buffer.size()) {
+        LRESULT length = 0;
+        if (!Send(window, WM_GETTEXTLENGTH, 0, 0, timeoutMs, &length) || length < 0)
+            return false;
+        buffer.assign(static_cast<size_t>(length) + 2, L'\0');
+        if (!Send(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), timeoutMs, &copied) ||
+            copied < 0)
+            return false;
+    }
+    text.assign(buffer.data(), static_cast<size_t>(copied));
+    return true;
+}
+
+std::wstring TextOf(HWND window)
+{
+    std::wstring text;
+    return ReadText(window, text) ? text : std::wstring();
+}
+
+bool ReadItemText(HWND list, int position, std::wstring& text, UINT timeoutMs)
+{
+    LRESULT length = 0;
+    if (!list || !Send(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(position), 0, timeoutMs, &length) || length < 0)
+        return false;
+    std::vector<wchar_t> buffer(static_cast<size_t>(length) + 2, L'\0');
+    LRESULT copied = 0;
+    if (!Send(list, CB_GETLBTEXT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(buffer.data()), timeoutMs,
+              &copied) || copied < 0)
+        return false;
+    text.assign(buffer.data(), static_cast<size_t>(copied));
+    return true;
+}
+
+std::wstring ItemTextOf(HWND list, int position)
+{
+    std::wstring text;
+    return ReadItemText(list, position, text) ? text : std::wstring();
+}
+
+TextSelection SelectionOf(HWND field)
+{
+    TextSelection selection;
+    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&selection.start),
+                 reinterpret_cast<LPARAM>(&selection.end));
+    return selection;
+}
+
+bool Select(HWND page, int listId, int position, UINT timeoutMs)
+{
+    HWND list = GetDlgItem(page, listId);
+    return list && Send(list, CB_SETCURSEL, static_cast<WPARAM>(position), 0, timeoutMs) &&
+           Send(page, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list), timeoutMs);
+}

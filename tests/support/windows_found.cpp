@@ -1,0 +1,74 @@
+#include "tests/support/windows_found.h"
+
+#include <string>
+
+#include "tests/support/text.h"
+#include "tests/support/wait.h"
+
+namespace {
+
+struct Search {
+    const WindowQuery* query;
+    HWND found;
+};
+
+std::wstring ClassOf(HWND window)
+{
+    wchar_t name[256] = {};
+    const int length = GetClassNameW(window, name, 256);
+    return std::wstring(name, length > 0 ? static_cast<size_t>(length) : 0);
+}
+
+// Reads the caption without a message: the window's thread may be busy.
+std::wstring CaptionOf(HWND window)
+{
+    wchar_t caption[256] = {};
+    const int length = GetWindowTextW(window, caption, 256);
+    return std::wstring(caption, length > 0 ? static_cast<size_t>(length) : 0);
+}
+
+BOOL CALLBACK Match(HWND window, LPARAM state)
+{
+    Search& search = *reinterpret_cast<Search*>(state);
+    const WindowQuery& q = *search.query;
+    if (q.visibleOnly && !IsWindowVisible(window))
+        return TRUE;
+    if (!q.thread && q.process) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        if (process != q.process)
+            return TRUE;
+    }
+    if (!q.anyOwner && GetWindow(window, GW_OWNER) != q.owner)
+        return TRUE;
+    if (q.className && ClassOf(window) != q.className)
+        return TRUE;
+    if (q.caption && CaptionOf(window) != q.caption)
+        return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND FindTopWindow(const WindowQuery& query)
+{
+    Search search{&query, nullptr};
+    if (query.thread)
+        EnumThreadWindows(query.thread, &Match, reinterpret_cast<LPARAM>(&search));
+    else
+        EnumWindows(&Match, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForTopWindow(const WindowQuery& query, DWORD timeoutMs)
+{
+    HWND found = nullptr;
+    WaitFor([&] { return (found = FindTopWindow(query)) != nullptr; }, timeoutMs);
+    return found;
+}
+
+bool WaitUntilGone(HWND window, DWORD timeoutMs)
+{
+    return WaitFor([&] { return !IsWindow(window); }, timeoutMs, 5);
+}

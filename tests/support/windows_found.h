@@ -1,0 +1,22 @@
+// Finding top-level windows of a thread or a process, from any thread of any
+// process: the test's own UI thread, or the program the driver started.
+#pragma once
+
+#include <windows.h>
+
+struct WindowQuery {
+    DWORD thread = 0;                 // windows of this thread, or
+    DWORD process = 0;                // of this process (used when thread is 0)
+    bool anyOwner = true;             // false: only windows owned by `owner`
+    HWND owner = nullptr;             // null with anyOwner false: unowned windows
+    const wchar_t* className = nullptr;  // null: any class
+    const wchar_t* caption = nullptr;    // null: any caption
+    bool visibleOnly = true;
+};
+
+// The first window that fits, or null; looks once.
+HWND FindTopWindow(const WindowQuery& query);
+// Polls FindTopWindow until a window fits; null after the timeout.
+HWND WaitForTopWindow(const WindowQuery& query, DWORD timeoutMs);
+// Polls until `window` is destroyed; false after the timeout.
+bool WaitUntilGone(HWND window, DWORD timeoutMs = 10000);
