@@ -31,7 +31,7 @@ std::vector<ListEntry> ExpectedEntries(int category)
     std::vector<ListEntry> entries;
     for (const GoldenUnit& unit : GoldenUnits())
         if (unit.category == category)
-            entries.push_back({Widen(unit.czechName.c_str()), unit.row});
+            entries.push_back({Widen(unit.czechName), unit.row});
     return entries;
 }
 
