@@ -11,4 +11,7 @@ constexpr UINT kBaseDpi = 96;
 UINT DpiOfWindow(HWND window);
 
 // `value` pixels at 96 DPI, at `dpi`; rounded as MulDiv rounds.
-inline int ScaleForDpi(int value, UINT dpi) { return MulDiv(value, static_cast<int>(dpi), static_cast<int>(kBaseDpi)); }
+inline int ScaleForDpi(int value, UINT dpi)
+{
+    return MulDiv(value, static_cast<int>(dpi), static_cast<int>(kBaseDpi));
+}
