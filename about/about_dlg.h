@@ -15,6 +15,13 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    // Shows the logo in proportion to the display scale; at 96 DPI the
+    // template's own bitmap stays.
+    void ScaleLogo(UINT dpi);
+    CGdiObject m_scaledLogo;  // the bitmap the logo control shows, when scaled
 };

@@ -45,6 +45,7 @@ BEGIN_MESSAGE_MAP(CStaticLink, CStatic)
     ON_WM_CTLCOLOR_REFLECT()
     ON_WM_LBUTTONDOWN()
     ON_WM_SETCURSOR()
+    ON_MESSAGE(WM_SETFONT, &CStaticLink::OnSetFont)
 END_MESSAGE_MAP()
 
 const COLORREF CStaticLink::s_unvisitedColor = RGB(0, 0, 220);
@@ -90,6 +91,14 @@ void CStaticLink::MakeUnderlineFont()
         return;
     description.lfUnderline = TRUE;
     m_underlineFont.CreateFontIndirect(&description);
+}
+
+LRESULT CStaticLink::OnSetFont(WPARAM, LPARAM)
+{
+    // A new font (the dialog's, remade after a change of display scale):
+    // the next colour query underlines a copy of that one.
+    m_underlineFont.DeleteObject();
+    return Default();
 }
 
 void CStaticLink::OnLButtonDown(UINT, CPoint)

@@ -18,10 +18,11 @@ protected:
     HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
     void OnLButtonDown(UINT nFlags, CPoint point);
     BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
     void PostNcDestroy() override;
 
     COLORREF m_textColor;
-    CFont m_underlineFont;  // made at the first colour query, deleted with the label
+    CFont m_underlineFont;  // made at the first colour query after each new font, deleted with the label
     BOOL m_autoDelete;      // TRUE: delete this once the window is gone
 
     static const COLORREF s_unvisitedColor;

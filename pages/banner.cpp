@@ -1,5 +1,6 @@
 #include "pages/banner.h"
 
+#include "shell/framework/dpi.h"
 #include "shell/framework/gdi.h"
 #include "shell/framework/wnd.h"
 
@@ -7,7 +8,10 @@ namespace {
 
 constexpr COLORREF kGrey = RGB(128, 128, 128);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
+// Pixel figures at 96 DPI; each is scaled to the banner's own DPI.
+constexpr int kFontHeight = -33;
 constexpr int kShadowOffset = 2;
+constexpr int kOutlineWidth = 1;
 
 }  // namespace
 
@@ -21,9 +25,13 @@ void DrawBanner(CWnd* banner, CString text)
     CFont font;
     {
         CClientDC dc(banner->m_hWnd);
-        pen.CreatePen(PS_SOLID, 1, kGrey);
-        font.CreateFont(-33, 0, 0, 0, 1000, TRUE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS | DEFAULT_PITCH, "Arial");
+        const UINT dpi = DpiOfWindow(banner->m_hWnd);
+        const int outline = ScaleForDpi(kOutlineWidth, dpi);
+        const int offset = ScaleForDpi(kShadowOffset, dpi);
+        // A wider outline is drawn inside the control, as the one-pixel one is.
+        pen.CreatePen(outline > 1 ? PS_INSIDEFRAME : PS_SOLID, outline, kGrey);
+        font.CreateFont(ScaleForDpi(kFontHeight, dpi), 0, 0, 0, 1000, TRUE, FALSE, FALSE, DEFAULT_CHARSET,
+                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS | DEFAULT_PITCH, "Arial");
         RECT rect;
         banner->GetClientRect(&rect);
 
@@ -49,9 +57,9 @@ void DrawBanner(CWnd* banner, CString text)
         const int y = rect.top + (rect.bottom - extent.cy - rect.top) / 2;
 
         dc.SetTextColor(kGrey);
-        dc.TextOut(x + kShadowOffset, y + kShadowOffset, text);
+        dc.TextOut(x + offset, y + offset, text);
         dc.SetTextColor(kBlack);
-        dc.TextOut(x - kShadowOffset, y - kShadowOffset, text);
+        dc.TextOut(x - offset, y - offset, text);
 
         dc.SelectStockObject(SYSTEM_FONT);
     }

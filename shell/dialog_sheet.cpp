@@ -8,6 +8,7 @@ IMPLEMENT_DYNAMIC(CDialogSheet, CPropertySheet)
 
 BEGIN_MESSAGE_MAP(CDialogSheet, CPropertySheet)
     ON_WM_SYSCOMMAND()
+    ON_MESSAGE(WM_DPICHANGED, &CDialogSheet::OnDpiChanged)
 END_MESSAGE_MAP()
 
 CDialogSheet::CDialogSheet(CWnd* pParentWnd, UINT iSelectPage)
@@ -33,5 +34,18 @@ BOOL CDialogSheet::OnInitDialog()
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     g_unitCount = CountUnitRows(g_units, kTableRows);
     LoadPrecisionSetting();
+    return result;
+}
+
+LRESULT CDialogSheet::OnDpiChanged(WPARAM, LPARAM lParam)
+{
+    // The system rescales the sheet's dialogs and their fonts; the sheet
+    // takes the rectangle it suggests, and the page repaints, its banner at
+    // the new scale.
+    const LRESULT result = Default();
+    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+    ::SetWindowPos(m_hWnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     return result;
 }

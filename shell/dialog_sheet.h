@@ -15,6 +15,8 @@ protected:
     // The system-menu commands (shell/system_menu.cpp).
     void AppendSystemMenuCommands();
     void OnSysCommand(UINT nID, LPARAM lParam);
+    // Moved to a monitor with another scale.
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 

@@ -1,6 +1,7 @@
 #include "shell/framework/dialog.h"
 
 #include "shell/framework/win_app.h"
+#include "shell/framework/window_placement.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
@@ -44,7 +45,10 @@ INT_PTR CDialog::InitBoundDialog(CDialog* dialog, HWND hWnd)
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam)
 {
-    if (message == WM_INITDIALOG)
-        return InitBoundDialog(reinterpret_cast<CDialog*>(lParam), hWnd);
-    return FALSE;
+    if (message != WM_INITDIALOG)
+        return FALSE;
+    const INT_PTR result = InitBoundDialog(reinterpret_cast<CDialog*>(lParam), hWnd);
+    // A modal dialog opens centred over its owner, whatever its template says.
+    CenterWindow(hWnd);
+    return result;
 }

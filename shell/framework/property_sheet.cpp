@@ -1,6 +1,7 @@
 #include "shell/framework/property_sheet.h"
 
 #include "shell/framework/win_app.h"
+#include "shell/framework/window_placement.h"
 
 namespace {
 
@@ -125,7 +126,14 @@ INT_PTR CPropertySheet::DoModal()
     return result > 0 ? IDOK : IDCANCEL;
 }
 
-BOOL CPropertySheet::OnInitDialog() { return static_cast<BOOL>(Default()); }
+BOOL CPropertySheet::OnInitDialog()
+{
+    const BOOL result = static_cast<BOOL>(Default());
+    // Sized by now (tabs, pages, buttons): centred on the work area, or over
+    // an owner if it has one.
+    CenterWindow(m_hWnd);
+    return result;
+}
 
 LRESULT CPropertySheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {

@@ -5,6 +5,7 @@
 
 #include "res/resource.h"
 #include "tests/gui/link_probe.h"
+#include "tests/gui/mail_handler.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
 
@@ -27,6 +28,7 @@ TEST(AboutBox, BothLinksAreUnvisitedAtEveryOpening)
 {
     LaunchTargets targets;
     const std::wstring script = targets.Script(L"web");
+    const MailHandler brokenMail(false);  // the e-mail label's launch fails
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
         for (int opening = 1; opening <= 2; ++opening) {
             SCOPED_TRACE(testing::Message() << "opening " << opening);
@@ -49,7 +51,6 @@ TEST(AboutBox, BothLinksAreUnvisitedAtEveryOpening)
                 Click(web);
                 EXPECT_EQ(targets.Runs(script, 1), 1);
                 EXPECT_EQ(QueryLook(web).textColor, kVisited);
-                SetWindowTextW(mail, targets.Missing(L"mail").c_str());
                 Click(mail);
                 EXPECT_EQ(QueryLook(mail).textColor, kUnvisited);
             }

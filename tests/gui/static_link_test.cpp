@@ -96,7 +96,7 @@ TEST(StaticLink, ColoursOnlyTheThreeTextStyles)
     }
 }
 
-TEST(StaticLink, UnderlinesACopyOfTheControlsFontMadeOnce)
+TEST(StaticLink, UnderlinesACopyOfTheControlsFontMadeOncePerFont)
 {
     struct Case {
         const wchar_t* face;  // null: the control has no font
@@ -121,9 +121,17 @@ TEST(StaticLink, UnderlinesACopyOfTheControlsFontMadeOnce)
         EXPECT_EQ(first.logFont.lfHeight, c.height);
         EXPECT_EQ(first.logFont.lfWeight, c.face ? FW_BOLD : defaultGui.lfWeight);
 
-        // A later change of the control's font is not followed.
-        SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(SYSTEM_FONT)), FALSE);
+        // Made once: later colour queries reuse it.
         EXPECT_EQ(QueryLook(label).font, first.font);
+        // A new font for the control (as after a change of display scale)
+        // is followed: the next copy is made from it.
+        LOGFONTW system{};
+        GetObjectW(GetStockObject(SYSTEM_FONT), sizeof(system), &system);
+        SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(SYSTEM_FONT)), FALSE);
+        const LinkLook after = QueryLook(label);
+        EXPECT_TRUE(after.logFont.lfUnderline);
+        EXPECT_STREQ(after.logFont.lfFaceName, system.lfFaceName);
+        EXPECT_EQ(after.logFont.lfHeight, system.lfHeight);
         DestroyWindow(label);
         if (own)
             DeleteObject(own);

@@ -1,0 +1,17 @@
+// The display scale of a window. Pixel figures of the program are given for
+// 96 DPI (100 %) and scaled to the DPI of the window they are drawn into.
+#pragma once
+
+#include <windows.h>
+
+constexpr UINT kBaseDpi = 96;
+
+// The window's DPI: GetDpiForWindow where the system has it (Windows 10
+// 1607 and later), else the DPI of the window's device context.
+UINT DpiOfWindow(HWND window);
+
+// `value` pixels at 96 DPI, at `dpi`; rounded as MulDiv rounds.
+inline int ScaleForDpi(int value, UINT dpi)
+{
+    return MulDiv(value, static_cast<int>(dpi), static_cast<int>(kBaseDpi));
+}

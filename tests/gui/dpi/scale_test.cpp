@@ -1,0 +1,185 @@
+// The program at this run's display scale: the banner, where the windows
+// open, the About box's logo and a change of scale.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <set>
+
+#include "res/resource.h"
+#include "shell/framework/dpi.h"
+#include "tests/gui/dpi/display_scale.h"
+#include "tests/gui/modal_probe.h"
+#include "tests/gui/sheet_harness.h"
+
+namespace {
+
+constexpr COLORREF kFill = RGB(192, 192, 192);
+constexpr COLORREF kGrey = RGB(128, 128, 128);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+// The face of "Jednotar délek" in the 96-DPI banner is this many pixels
+// tall (its font's character height), read from that banner's picture.
+constexpr int kFaceHeightAt96 = 33;
+
+int Scaled(int pixelsAt96) { return MulDiv(pixelsAt96, static_cast<int>(ConfiguredDpi()), 96); }
+
+void Repaint(HWND window)
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+RECT WindowRect(HWND window)
+{
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+RECT WorkArea(HWND window)
+{
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &info);
+    return info.rcWork;
+}
+
+// Centred: the gaps on either side differ by at most one pixel.
+void ExpectCentred(const RECT& inner, const RECT& outer, const char* what)
+{
+    std::printf("  %s at (%ld, %ld)-(%ld, %ld) in (%ld, %ld)-(%ld, %ld)\n", what, inner.left, inner.top, inner.right,
+                inner.bottom, outer.left, outer.top, outer.right, outer.bottom);
+    EXPECT_NEAR(inner.left - outer.left, outer.right - inner.right, 1) << what;
+    EXPECT_NEAR(inner.top - outer.top, outer.bottom - inner.bottom, 1) << what;
+}
+
+void ExpectInside(const RECT& inner, const RECT& outer, const char* what)
+{
+    EXPECT_TRUE(inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+                inner.bottom <= outer.bottom)
+        << what;
+}
+
+}  // namespace
+
+TEST(DisplayScale, BannerTitleShadowAndOutlineGrowWithTheScale)
+{
+    ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
+        HWND page = sheet.CurrentPage();
+        HWND banner = Item(page, IDC_BANNER);
+        // The program runs at the scale the prefix was set to.
+        ASSERT_EQ(DpiOfWindow(banner), ConfiguredDpi());
+        Repaint(page);
+        const Capture c = CaptureClient(banner);
+        const int outline = Scaled(1);
+        for (int k = 0; k < outline; ++k) {
+            EXPECT_EQ(c.At(k, k), kGrey) << "outline pixel " << k;
+            EXPECT_EQ(c.At(c.width - 1 - k, c.height - 1 - k), kGrey) << "outline pixel " << k;
+        }
+        EXPECT_EQ(c.At(outline, outline), kFill);
+
+        const Box face = PixelsOf(c, kBlack, outline);
+        const Box shadow = PixelsOf(c, kGrey, outline);
+        ASSERT_GT(face.count, 200);
+        ASSERT_GT(shadow.count, 200);
+        std::printf("%u DPI: banner %d x %d, face %d px tall (%d..%d), shadow %d right and %d below the face\n",
+                    ConfiguredDpi(), c.width, c.height, face.Height(), face.minY, face.maxY, shadow.maxX - face.maxX,
+                    shadow.maxY - face.maxY);
+        EXPECT_NEAR(face.Height(), Scaled(kFaceHeightAt96), 1);
+        EXPECT_NEAR(shadow.maxX - face.maxX, Scaled(4), 1);
+        EXPECT_NEAR(shadow.maxY - face.maxY, Scaled(4), 1);
+    }));
+}
+
+TEST(DisplayScale, SheetOpensCentredAndTheDialogsOverIt)
+{
+    struct Dialog {
+        UINT command;
+        const wchar_t* caption;
+        const char* name;
+    };
+    const Dialog dialogs[] = {{IDM_PRECISION, L"Nastavení přesnosti", "precision dialog"},
+                              {IDM_ABOUT, L"O programu Jednotar", "About box"}};
+    ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
+        const RECT work = WorkArea(sheet.window);
+        const RECT sheetRect = WindowRect(sheet.window);
+        std::printf("%u DPI:\n", ConfiguredDpi());
+        ExpectCentred(sheetRect, work, "sheet");
+        for (const Dialog& d : dialogs) {
+            HWND dialog = OpenBySystemCommand(sheet.window, d.command, d.caption);
+            ASSERT_NE(dialog, nullptr) << d.name;
+            const RECT rect = WindowRect(dialog);
+            ExpectCentred(rect, sheetRect, d.name);
+            ExpectInside(rect, work, d.name);
+            EXPECT_TRUE(CloseWith(dialog, IDCANCEL));
+        }
+    }));
+}
+
+TEST(DisplayScale, AboutLogoGrowsWithTheScaleAndStaysCrisp)
+{
+    HBITMAP original = static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_LOGO), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    ASSERT_NE(original, nullptr);
+    ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
+        HWND about = OpenBySystemCommand(sheet.window, IDM_ABOUT, L"O programu Jednotar");
+        ASSERT_NE(about, nullptr);
+        HWND logo = nullptr;
+        for (HWND child = GetWindow(about, GW_CHILD); child && !logo; child = GetWindow(child, GW_HWNDNEXT))
+            if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP)
+                logo = child;
+        ASSERT_NE(logo, nullptr);
+        Repaint(about);
+        const Capture shown = CaptureClient(logo);
+        BITMAP size{};
+        GetObjectW(original, sizeof(size), &size);
+        std::printf("%u DPI: logo %d x %d (bitmap %ld x %ld)\n", ConfiguredDpi(), shown.width, shown.height,
+                    size.bmWidth, size.bmHeight);
+        EXPECT_EQ(shown.width, Scaled(size.bmWidth));
+        EXPECT_EQ(shown.height, Scaled(size.bmHeight));
+
+        // Crisp: no colour that the bitmap does not have (nothing blended),
+        // and at a whole multiple each pixel is a block of equal pixels.
+        const HWND desktop = GetDesktopWindow();
+        HDC screen = GetDC(desktop);
+        HDC memory = CreateCompatibleDC(screen);
+        HGDIOBJ old = SelectObject(memory, original);
+        std::set<COLORREF> colours;
+        for (int y = 0; y < size.bmHeight; ++y)
+            for (int x = 0; x < size.bmWidth; ++x)
+                colours.insert(GetPixel(memory, x, y));
+        const int multiple = static_cast<int>(ConfiguredDpi()) % 96 == 0 ? static_cast<int>(ConfiguredDpi()) / 96 : 0;
+        int blended = 0;
+        int wrongBlocks = 0;
+        for (int y = 0; y < shown.height; ++y)
+            for (int x = 0; x < shown.width; ++x) {
+                blended += colours.count(shown.At(x, y)) == 0;
+                if (multiple && shown.At(x, y) != GetPixel(memory, x / multiple, y / multiple))
+                    ++wrongBlocks;
+            }
+        SelectObject(memory, old);
+        DeleteDC(memory);
+        ReleaseDC(desktop, screen);
+        EXPECT_EQ(blended, 0);
+        EXPECT_EQ(wrongBlocks, 0);
+        EXPECT_TRUE(CloseWith(about, IDOK));
+    }));
+    DeleteObject(original);
+}
+
+TEST(DisplayScale, SheetTakesTheSuggestedRectangleWhenTheScaleChanges)
+{
+    ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
+        const RECT before = WindowRect(sheet.window);
+        RECT suggested = {before.left + 30, before.top + 20, before.right + 70, before.bottom + 50};
+        const UINT dpi = ConfiguredDpi();
+        SendMessageW(sheet.window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        const RECT after = WindowRect(sheet.window);
+        EXPECT_EQ(after.left, suggested.left);
+        EXPECT_EQ(after.top, suggested.top);
+        EXPECT_EQ(after.right, suggested.right);
+        EXPECT_EQ(after.bottom, suggested.bottom);
+        // The page has been repainted: the banner is there, at this scale.
+        HWND banner = Item(sheet.CurrentPage(), IDC_BANNER);
+        EXPECT_TRUE(WaitFor([&] { return CaptureClient(banner).At(Scaled(1), Scaled(1)) == kFill; }, 5000));
+    }));
+}
