@@ -1,7 +1,7 @@
 #include "pages/banner.h"
 
-#include "shell/framework/gdi.h"
-#include "shell/framework/wnd.h"
+#include "framework/gdi.h"
+#include "framework/wnd.h"
 
 namespace {
 

@@ -1,7 +1,9 @@
 #include "shell/dialog_sheet.h"
 
+#include <tuple>
+
+#include "pages/precision_setting.h"
 #include "res/resource.h"
-#include "shell/precision_setting.h"
 #include "units/units.h"
 
 IMPLEMENT_DYNAMIC(CDialogSheet, CPropertySheet)
@@ -13,12 +15,7 @@ END_MESSAGE_MAP()
 CDialogSheet::CDialogSheet(CWnd* pParentWnd, UINT iSelectPage)
     : CPropertySheet(IDS_APP_TITLE, pParentWnd, iSelectPage)
 {
-    CPropertyPage* const pages[] = {&m_lengthPage, &m_volumePage,      &m_weightPage, &m_temperaturePage,
-                                    &m_areaPage,   &m_densityPage,     &m_powerPage,  &m_presurePage,
-                                    &m_workPage,   &m_performancePage, &m_anglePage,  &m_timePage,
-                                    &m_speedPage,  &m_flowPage};
-    for (CPropertyPage* page : pages)
-        AddPage(page);
+    std::apply([this](auto&... pages) { (AddPage(&pages), ...); }, m_conversionPages);
     m_psh.dwFlags |= PSH_NOAPPLYNOW | PSH_USEHICON;
     m_hIcon = LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_MAIN));
 }

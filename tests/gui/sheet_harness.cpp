@@ -6,8 +6,8 @@
 #include <prsht.h>
 
 
-#include "shell/framework/string_utf8.h"
-#include "shell/precision_setting.h"
+#include "framework/string_utf8.h"
+#include "pages/precision_setting.h"
 #include "shell/units_app.h"
 #include "units/units.h"
 

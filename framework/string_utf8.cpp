@@ -1,10 +1,10 @@
-#include "shell/framework/string_utf8.h"
+#include "framework/string_utf8.h"
 
 #include <cstdarg>
 #include <cstdio>
 #include <vector>
 
-#include "shell/framework/win_app.h"
+#include "framework/win_app.h"
 
 std::wstring Utf8ToWide(std::string_view text)
 {

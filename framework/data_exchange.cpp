@@ -1,10 +1,10 @@
-#include "shell/framework/data_exchange.h"
+#include "framework/data_exchange.h"
 
 #include <cctype>
 #include <climits>
 
-#include "shell/framework/win_app.h"
-#include "shell/framework/wnd.h"
+#include "framework/win_app.h"
+#include "framework/wnd.h"
 
 namespace {
 

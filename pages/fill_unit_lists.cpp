@@ -1,10 +1,10 @@
-#include "units/fill_unit_lists.h"
+#include "pages/fill_unit_lists.h"
 
 #include <string>
 
+#include "framework/string_utf8.h"
+#include "framework/wnd.h"
 #include "res/resource.h"
-#include "shell/framework/string_utf8.h"
-#include "shell/framework/wnd.h"
 #include "units/units.h"
 
 namespace {

@@ -1,8 +1,8 @@
-#include "shell/framework/wnd.h"
+#include "framework/wnd.h"
 
-#include "shell/framework/data_exchange.h"
-#include "shell/framework/menu.h"
-#include "shell/framework/win_app.h"
+#include "framework/data_exchange.h"
+#include "framework/menu.h"
+#include "framework/win_app.h"
 
 namespace {
 

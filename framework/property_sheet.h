@@ -11,7 +11,7 @@
 
 #include <vector>
 
-#include "shell/framework/dialog.h"
+#include "framework/dialog.h"
 
 class CPropertyPage : public CDialog {
     DECLARE_DYNAMIC(CPropertyPage)

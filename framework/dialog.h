@@ -3,7 +3,7 @@
 // without an exchange.
 #pragma once
 
-#include "shell/framework/wnd.h"
+#include "framework/wnd.h"
 
 class CDialog : public CWnd {
     DECLARE_DYNAMIC(CDialog)

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "shell/framework/temp_map.h"
+#include "framework/temp_map.h"
 
 class CMenu {
 public:

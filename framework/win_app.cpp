@@ -1,9 +1,9 @@
-#include "shell/framework/win_app.h"
+#include "framework/win_app.h"
 
 #include <commctrl.h>
 
-#include "shell/framework/registry_key.h"
-#include "shell/framework/wnd.h"
+#include "framework/registry_key.h"
+#include "framework/wnd.h"
 
 namespace {
 CWinApp* s_app = nullptr;

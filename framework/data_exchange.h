@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "shell/framework/string_utf8.h"
+#include "framework/string_utf8.h"
 
 class CWnd;
 

@@ -1,4 +1,4 @@
-#include "shell/framework/message_map.h"
+#include "framework/message_map.h"
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 

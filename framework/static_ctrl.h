@@ -2,7 +2,7 @@
 // dialog's template with SubclassDlgItem.
 #pragma once
 
-#include "shell/framework/wnd.h"
+#include "framework/wnd.h"
 
 class CStatic : public CWnd {
     DECLARE_DYNAMIC(CStatic)

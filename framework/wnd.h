@@ -5,9 +5,9 @@
 
 #include <windows.h>
 
-#include "shell/framework/message_map.h"
-#include "shell/framework/string_utf8.h"
-#include "shell/framework/temp_map.h"
+#include "framework/message_map.h"
+#include "framework/string_utf8.h"
+#include "framework/temp_map.h"
 
 class CDataExchange;
 class CMenu;

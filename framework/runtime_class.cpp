@@ -1,4 +1,4 @@
-#include "shell/framework/runtime_class.h"
+#include "framework/runtime_class.h"
 
 const CRuntimeClass CObject::classCObject = {"CObject", static_cast<int>(sizeof(CObject)), 0xFFFF, nullptr, nullptr};
 

@@ -9,7 +9,7 @@
 
 #include <windows.h>
 
-#include "shell/framework/runtime_class.h"
+#include "framework/runtime_class.h"
 
 class CCmdTarget;
 

@@ -1,6 +1,6 @@
-#include "shell/precision_setting.h"
+#include "pages/precision_setting.h"
 
-#include "shell/framework/win_app.h"
+#include "framework/win_app.h"
 
 int g_precision = 0;
 

@@ -1,6 +1,6 @@
-#include "shell/framework/property_sheet.h"
+#include "framework/property_sheet.h"
 
-#include "shell/framework/win_app.h"
+#include "framework/win_app.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/framework/registry_key.h"
+#include "framework/registry_key.h"
 
 bool RegistryKey::Open(HKEY parent, const std::wstring& path, REGSAM access)
 {

@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-#include "shell/framework/message_map.h"
-#include "shell/framework/string_utf8.h"
+#include "framework/message_map.h"
+#include "framework/string_utf8.h"
 
 #ifndef ID_HELP
 #define ID_HELP 0xE146

@@ -1,6 +1,6 @@
-#include "shell/framework/gdi.h"
+#include "framework/gdi.h"
 
-#include "shell/framework/wnd.h"
+#include "framework/wnd.h"
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject)
 {

@@ -1,6 +1,6 @@
-#include "shell/framework/dialog.h"
+#include "framework/dialog.h"
 
-#include "shell/framework/win_app.h"
+#include "framework/win_app.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 

@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-#include "shell/framework/string_utf8.h"
-#include "shell/framework/temp_map.h"
+#include "framework/string_utf8.h"
+#include "framework/temp_map.h"
 
 class CWnd;
 

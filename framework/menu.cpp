@@ -1,6 +1,6 @@
-#include "shell/framework/menu.h"
+#include "framework/menu.h"
 
-#include "shell/framework/string_utf8.h"
+#include "framework/string_utf8.h"
 
 CMenu::~CMenu()
 {
