@@ -1,15 +1,14 @@
 #include "framework/data_exchange.h"
 
 #include <cctype>
-#include <climits>
+#include <charconv>
+#include <cstring>
 
+#include "framework/framework_ids.h"
 #include "framework/win_app.h"
 #include "framework/wnd.h"
 
 namespace {
-
-constexpr char kIntegerExpected[] = "Zadejte celé číslo.";
-constexpr char kIntegerRange[] = "Zadejte celé číslo od %d do %d.";
 
 CString ControlText(HWND control)
 {
@@ -87,7 +86,9 @@ void DDX_Text(CDataExchange* pDX, int nIDC, int& value)
     }
     int number = 0;
     if (!ParseWholeNumber(ControlText(field), &number)) {
-        pDX->Fail(kIntegerExpected);
+        CString message;
+        message.LoadString(AFX_IDS_INTEGER_EXPECTED);
+        pDX->Fail(message);
         return;
     }
     value = number;
@@ -98,8 +99,10 @@ void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal)
     if (pDX->Failed() || !pDX->m_bSaveAndValidate)
         return;
     if (value < minVal || value > maxVal) {
+        CString format;
+        format.LoadString(AFX_IDS_INTEGER_RANGE);
         CString message;
-        message.Format(kIntegerRange, minVal, maxVal);
+        message.Format(format, minVal, maxVal);
         pDX->Fail(message);
     }
 }
@@ -107,27 +110,19 @@ void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal)
 bool ParseWholeNumber(const char* text, int* value)
 {
     const auto isBlank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
-    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
     while (isBlank(*text))
         ++text;
-    const bool negative = *text == '-';
-    if (*text == '-' || *text == '+')
+    // from_chars reads a minus sign but no plus sign.
+    if (*text == '+' && text[1] != '-')
         ++text;
-    if (!isDigit(*text))
+    const char* const end = text + std::strlen(text);
+    int number = 0;
+    const auto [rest, error] = std::from_chars(text, end, number);
+    if (error != std::errc())
         return false;
-    long long magnitude = 0;
-    for (; isDigit(*text); ++text) {
-        magnitude = magnitude * 10 + (*text - '0');
-        if (magnitude > static_cast<long long>(INT_MAX) + 1)
+    for (const char* c = rest; c != end; ++c)
+        if (!isBlank(*c))
             return false;
-    }
-    while (isBlank(*text))
-        ++text;
-    if (*text != '\0')
-        return false;
-    const long long number = negative ? -magnitude : magnitude;
-    if (number > INT_MAX)
-        return false;
-    *value = static_cast<int>(number);
+    *value = number;
     return true;
 }

@@ -11,9 +11,7 @@ END_MESSAGE_MAP()
 
 INT_PTR CDialog::DoModal()
 {
-    HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
-    if (!owner && AfxGetApp() && AfxGetApp()->m_pMainWnd)
-        owner = AfxGetApp()->m_pMainWnd->m_hWnd;
+    const HWND owner = OwnerOrMainWindow(m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr, this);
     // DialogBoxParam disables the owner for the modal loop and enables it again.
     return DialogBoxParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_nIDTemplate), owner, &CDialog::DialogProc,
                            reinterpret_cast<LPARAM>(this));

@@ -9,13 +9,6 @@ BOOL CGdiObject::Attach(HGDIOBJ hObject)
     return hObject != nullptr;
 }
 
-HGDIOBJ CGdiObject::Detach()
-{
-    HGDIOBJ hObject = m_hObject;
-    m_hObject = nullptr;
-    return hObject;
-}
-
 BOOL CGdiObject::DeleteObject()
 {
     if (!m_hObject)

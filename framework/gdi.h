@@ -18,9 +18,7 @@ public:
 
     HGDIOBJ GetSafeHandle() const { return m_hObject; }
     BOOL Attach(HGDIOBJ hObject);
-    HGDIOBJ Detach();
     BOOL DeleteObject();
-    int GetObject(int nCount, void* lpObject) const { return ::GetObjectW(m_hObject, nCount, lpObject); }
 
 protected:
     HGDIOBJ m_hObject = nullptr;
@@ -31,7 +29,6 @@ public:
     CPen() = default;
     CPen(int nPenStyle, int nWidth, COLORREF crColor) { CreatePen(nPenStyle, nWidth, crColor); }
     BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor);
-    operator HPEN() const { return static_cast<HPEN>(m_hObject); }
 };
 
 class CFont : public CGdiObject {
@@ -40,7 +37,6 @@ public:
                     BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
                     BYTE nQuality, BYTE nPitchAndFamily, const char* lpszFacename);
     BOOL CreateFontIndirect(const LOGFONTW* lpLogFont);
-    operator HFONT() const { return static_cast<HFONT>(m_hObject); }
 };
 
 class CDC {
@@ -54,13 +50,10 @@ public:
 
     // A wrapper that does not own the DC.
     static CDC* FromHandle(HDC hDC);
-    HDC GetSafeHdc() const { return m_hDC; }
-    operator HDC() const { return m_hDC; }
 
     // Each answers the object that was selected before.
     HGDIOBJ SelectStockObject(int nIndex) { return ::SelectObject(m_hDC, ::GetStockObject(nIndex)); }
     HGDIOBJ SelectObject(CGdiObject* pObject) { return ::SelectObject(m_hDC, pObject->GetSafeHandle()); }
-    HGDIOBJ SelectObject(HGDIOBJ hObject) { return ::SelectObject(m_hDC, hObject); }
     int SetBkMode(int nBkMode) { return ::SetBkMode(m_hDC, nBkMode); }
     COLORREF SetTextColor(COLORREF crColor) { return ::SetTextColor(m_hDC, crColor); }
     BOOL TextOut(int x, int y, const CString& text);
@@ -77,10 +70,10 @@ class CPaintDC : public CDC {
 public:
     explicit CPaintDC(CWnd* pWnd);
     ~CPaintDC() override;
-    PAINTSTRUCT m_ps{};
 
 private:
     HWND m_hWnd;
+    PAINTSTRUCT m_ps{};
 };
 
 // The client-area DC of a window: GetDC now, ReleaseDC when destroyed.

@@ -1,5 +1,5 @@
-// CMenu: a menu handle. A menu found through FromHandle is not owned; one
-// attached with Attach is destroyed with the object.
+// CMenu: a menu the program did not create (a window's system menu), found
+// through FromHandle; the wrapper owns nothing.
 #pragma once
 
 #include <windows.h>
@@ -11,20 +11,14 @@ public:
     HMENU m_hMenu = nullptr;
 
     CMenu() = default;
-    ~CMenu();
     CMenu(const CMenu&) = delete;
     CMenu& operator=(const CMenu&) = delete;
 
     static CMenu* FromHandle(HMENU hMenu);
-    BOOL Attach(HMENU hMenu);
-    HMENU Detach();
-    HMENU GetSafeHmenu() const { return m_hMenu; }
-    operator HMENU() const { return m_hMenu; }
 
     BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem = 0, const char* lpszNewItem = nullptr);
 
 private:
     friend class TempMap<HMENU, CMenu>;
     void AttachTemporary(HMENU hMenu) { m_hMenu = hMenu; }
-    bool m_owned = false;
 };

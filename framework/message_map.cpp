@@ -11,16 +11,12 @@ const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
 
 const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
 
-bool CCmdTarget::Matches(const AFX_MSGMAP_ENTRY& entry, UINT message, WPARAM wParam, LPARAM lParam)
+bool CCmdTarget::Matches(const AFX_MSGMAP_ENTRY& entry, UINT message, WPARAM wParam)
 {
     if (entry.nMessage != message)
         return false;
     if (message == WM_COMMAND)
         return entry.nCode == HIWORD(wParam) && entry.nID == LOWORD(wParam);
-    if (message == WM_NOTIFY) {
-        const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-        return header && entry.nCode == header->code && entry.nID == header->idFrom;
-    }
     return true;
 }
 
@@ -28,7 +24,7 @@ bool CCmdTarget::DispatchMessageMap(UINT message, WPARAM wParam, LPARAM lParam, 
 {
     for (const AFX_MSGMAP* map = GetMessageMap(); map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr)
         for (const AFX_MSGMAP_ENTRY* entry = map->lpEntries; entry->nMessage; ++entry)
-            if (Matches(*entry, message, wParam, lParam))
+            if (Matches(*entry, message, wParam))
                 return entry->pfn(this, wParam, lParam, result);
     return false;
 }

@@ -18,8 +18,8 @@ using AFX_PMSG = bool (*)(CCmdTarget* target, WPARAM wParam, LPARAM lParam, LRES
 
 struct AFX_MSGMAP_ENTRY {
     UINT nMessage;  // 0 ends the table
-    UINT nCode;     // notification code of WM_COMMAND / WM_NOTIFY, else 0
-    UINT nID;       // control or command id of WM_COMMAND / WM_NOTIFY, else 0
+    UINT nCode;     // notification code of WM_COMMAND, else 0
+    UINT nID;       // control or command id of WM_COMMAND, else 0
     AFX_PMSG pfn;
 };
 
@@ -45,7 +45,7 @@ protected:
     virtual const AFX_MSGMAP* GetMessageMap() const;
 
 private:
-    static bool Matches(const AFX_MSGMAP_ENTRY& entry, UINT message, WPARAM wParam, LPARAM lParam);
+    static bool Matches(const AFX_MSGMAP_ENTRY& entry, UINT message, WPARAM wParam);
 };
 
 #define DECLARE_MESSAGE_MAP() \

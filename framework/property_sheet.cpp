@@ -109,9 +109,7 @@ INT_PTR CPropertySheet::DoModal()
     PROPSHEETHEADERW header = m_psh;
     header.dwSize = sizeof(header);
     header.dwFlags |= PSH_PROPSHEETPAGE | (help ? PSH_HASHELP : 0);
-    header.hwndParent = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
-    if (!header.hwndParent && AfxGetApp() && AfxGetApp()->m_pMainWnd && AfxGetApp()->m_pMainWnd != this)
-        header.hwndParent = AfxGetApp()->m_pMainWnd->m_hWnd;
+    header.hwndParent = OwnerOrMainWindow(m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr, this);
     header.hInstance = AfxGetResourceHandle();
     header.pszCaption = caption.c_str();
     header.nPages = static_cast<UINT>(pages.size());

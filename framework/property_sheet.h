@@ -18,7 +18,6 @@ class CPropertyPage : public CDialog {
 public:
     // Caption id 0: the tab title is the template's caption.
     explicit CPropertyPage(UINT nIDTemplate, UINT nIDCaption = 0);
-    UINT GetTemplateId() const { return m_nIDTemplate; }
 
 protected:
     // OK and Cancel belong to the sheet, not to a page.
@@ -38,8 +37,6 @@ public:
     CPropertySheet(UINT nIDCaption, CWnd* pParentWnd = nullptr, UINT iSelectPage = 0);
 
     void AddPage(CPropertyPage* page) { m_pages.push_back(page); }
-    int GetPageCount() const { return static_cast<int>(m_pages.size()); }
-    CPropertyPage* GetPage(int index) const { return m_pages[static_cast<size_t>(index)]; }
 
     // IDOK when the sheet was closed by OK, else IDCANCEL.
     virtual INT_PTR DoModal();

@@ -15,7 +15,6 @@ public:
     bool Open(HKEY parent, const std::wstring& path, REGSAM access);
     bool Create(HKEY parent, const std::wstring& path, REGSAM access);
     void Close();
-    HKEY get() const { return m_key; }
 
     // The value when it is a REG_DWORD, else false.
     bool ReadDword(const std::wstring& name, DWORD* value) const;

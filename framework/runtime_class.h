@@ -7,8 +7,6 @@ class CObject;
 
 struct CRuntimeClass {
     const char* m_lpszClassName;
-    int m_nObjectSize;
-    unsigned m_wSchema;
     CObject* (*m_pfnCreateObject)();  // null without dynamic creation
     const CRuntimeClass* m_pBaseClass;
 
@@ -40,14 +38,13 @@ public: \
     DECLARE_DYNAMIC(class_name) \
     static CObject* CreateObject();
 
-#define IMPLEMENT_RUNTIMECLASS(class_name, base_name, schema, create) \
-    const CRuntimeClass class_name::class##class_name = { \
-        #class_name, static_cast<int>(sizeof(class_name)), schema, create, RUNTIME_CLASS(base_name)}; \
+#define IMPLEMENT_RUNTIMECLASS(class_name, base_name, create) \
+    const CRuntimeClass class_name::class##class_name = {#class_name, create, RUNTIME_CLASS(base_name)}; \
     const CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
 
 #define IMPLEMENT_DYNAMIC(class_name, base_name) \
-    IMPLEMENT_RUNTIMECLASS(class_name, base_name, 0xFFFF, nullptr)
+    IMPLEMENT_RUNTIMECLASS(class_name, base_name, nullptr)
 
 #define IMPLEMENT_DYNCREATE(class_name, base_name) \
     CObject* class_name::CreateObject() { return new class_name; } \
-    IMPLEMENT_RUNTIMECLASS(class_name, base_name, 0xFFFF, class_name::CreateObject)
+    IMPLEMENT_RUNTIMECLASS(class_name, base_name, class_name::CreateObject)

@@ -20,10 +20,8 @@ public:
     static CString FromWide(std::wstring_view text) { return CString(WideToUtf8(text)); }
     std::wstring Wide() const { return Utf8ToWide(m_text); }
 
-    const char* GetString() const { return m_text.c_str(); }
     operator const char*() const { return m_text.c_str(); }
     const std::string& str() const { return m_text; }
-    int GetLength() const { return static_cast<int>(m_text.size()); }
     bool IsEmpty() const { return m_text.empty(); }
     void Empty() { m_text.clear(); }
 
@@ -33,8 +31,6 @@ public:
     // printf-style; the C locale's "." is the decimal point.
     void Format(const char* format, ...);
 
-    CString& operator+=(const CString& other) { m_text += other.m_text; return *this; }
-    friend CString operator+(CString left, const CString& right) { return left += right; }
     friend bool operator==(const CString& a, const CString& b) { return a.m_text == b.m_text; }
     friend bool operator==(const CString& a, const char* b) { return a.m_text == (b ? b : ""); }
     friend bool operator!=(const CString& a, const CString& b) { return !(a == b); }

@@ -22,16 +22,6 @@ CWinApp::~CWinApp()
         s_app = nullptr;
 }
 
-int CWinApp::Run()
-{
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return ExitInstance();
-}
-
 const char* CWinApp::GetAppName()
 {
     if (m_strAppName.IsEmpty())
@@ -80,17 +70,23 @@ HINSTANCE AfxGetResourceHandle() { return AfxGetInstanceHandle(); }
 int AfxWinMain(CWinApp& app, HINSTANCE hInstance)
 {
     app.m_hInstance = hInstance;
-    if (!app.InitInstance())
-        return app.ExitInstance();
-    return app.Run();
+    app.InitInstance();
+    return app.ExitInstance();
 }
 
 int AfxMessageBox(const char* lpszText, UINT nType, HWND hOwner)
 {
     CWinApp* app = AfxGetApp();
-    if (!hOwner && app && app->m_pMainWnd)
-        hOwner = app->m_pMainWnd->m_hWnd;
+    hOwner = OwnerOrMainWindow(hOwner);
     const std::wstring text = Utf8ToWide(lpszText ? lpszText : "");
     const std::wstring caption = Utf8ToWide(app ? app->GetAppName() : "");
     return MessageBoxW(hOwner, text.c_str(), caption.c_str(), nType);
+}
+
+HWND OwnerOrMainWindow(HWND owner, const CWnd* self)
+{
+    if (owner)
+        return owner;
+    const CWinApp* app = AfxGetApp();
+    return app && app->m_pMainWnd && app->m_pMainWnd != self ? app->m_pMainWnd->m_hWnd : nullptr;
 }

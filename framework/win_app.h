@@ -4,15 +4,9 @@
 
 #include <windows.h>
 
+#include "framework/framework_ids.h"
 #include "framework/message_map.h"
 #include "framework/string_utf8.h"
-
-#ifndef ID_HELP
-#define ID_HELP 0xE146
-#endif
-
-// String 57344: the application's name when it is constructed without one.
-constexpr UINT AFX_IDS_APP_TITLE = 0xE000;
 
 class CWnd;
 
@@ -21,13 +15,14 @@ public:
     explicit CWinApp(const char* lpszAppName = nullptr);
     ~CWinApp() override;
 
-    // FALSE ends the program without a message loop.
+    // Runs the program, here one modal window with its own message loop;
+    // there is no loop of the application's own after it.
     virtual BOOL InitInstance() { return TRUE; }
-    virtual int Run();
     virtual int ExitInstance() { return 0; }
 
     const char* GetAppName();
-    // Stands for the 3-D controls of old: registers the common controls.
+    // Named after the 3-D controls of old; here it registers the common
+    // controls (standard, tab and up-down classes) that the dialogs use.
     void Enable3dControls();
 
     void SetRegistryKey(const char* lpszRegistryKey);
@@ -50,8 +45,12 @@ CWinApp* AfxGetApp();
 HINSTANCE AfxGetInstanceHandle();
 // The module holding the program's resources (the .exe).
 HINSTANCE AfxGetResourceHandle();
-// The application's start: InitInstance, then Run only when it returned TRUE.
+// The application's start and end: InitInstance, then ExitInstance, whose
+// answer is the exit code.
 int AfxWinMain(CWinApp& app, HINSTANCE hInstance);
 // A message box with the application's name as caption; without an owner it
 // belongs to the main window.
 int AfxMessageBox(const char* lpszText, UINT nType = MB_OK, HWND hOwner = nullptr);
+// `owner`, or when it is null the application's main window, unless that is
+// `self`: the owner of a dialog, sheet or message box given none.
+HWND OwnerOrMainWindow(HWND owner, const CWnd* self = nullptr);

@@ -77,9 +77,7 @@ HWND CWnd::UnsubclassWindow()
 }
 
 CWnd* CWnd::GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
-CWnd* CWnd::GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
 DWORD CWnd::GetStyle() const { return static_cast<DWORD>(GetWindowLongPtrW(m_hWnd, GWL_STYLE)); }
-DWORD CWnd::GetExStyle() const { return static_cast<DWORD>(GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE)); }
 
 void CWnd::GetWindowText(CString& text) const
 {
@@ -89,10 +87,6 @@ void CWnd::GetWindowText(CString& text) const
     wide.resize(static_cast<size_t>(copied > 0 ? copied : 0));
     text = CString::FromWide(wide);
 }
-
-void CWnd::SetWindowText(const char* text) { ::SetWindowTextW(m_hWnd, Utf8ToWide(text ? text : "").c_str()); }
-
-CWnd* CWnd::SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
 
 CMenu* CWnd::GetSystemMenu(BOOL bRevert) const { return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert)); }
 
@@ -105,11 +99,6 @@ HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
 {
     return ::SendMessageW(m_hWnd, message, wParam, lParam);
-}
-
-BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const
-{
-    return ::PostMessageW(m_hWnd, message, wParam, lParam);
 }
 
 LRESULT CWnd::SendDlgItemMessage(int nID, UINT message, WPARAM wParam, LPARAM lParam) const
@@ -187,11 +176,11 @@ LRESULT CWnd::Route(UINT message, WPARAM wParam, LPARAM lParam)
     const LRESULT result = WindowProc(message, wParam, lParam);
     m_current = previous;
     if (message == WM_NCDESTROY)
-        OnFinalRelease();
+        UnbindAfterDestroy();
     return result;
 }
 
-void CWnd::OnFinalRelease()
+void CWnd::UnbindAfterDestroy()
 {
     UnsubclassWindow();
     if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd == this)

@@ -29,8 +29,6 @@ public:
     CWnd() = default;
     ~CWnd() override;
 
-    HWND GetSafeHwnd() const { return m_hWnd; }
-    operator HWND() const { return m_hWnd; }
 
     // The bound object of a window, or else a temporary wrapper (never null
     // for a non-null handle).
@@ -42,27 +40,21 @@ public:
     HWND UnsubclassWindow();
 
     CWnd* GetDlgItem(int nID) const;
-    CWnd* GetParent() const;
     DWORD GetStyle() const;
-    DWORD GetExStyle() const;
     void GetWindowText(CString& text) const;
-    void SetWindowText(const char* text);
     void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
     void Invalidate(BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
     void InvalidateRect(const RECT* rect, BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, rect, bErase); }
     void UpdateWindow() { ::UpdateWindow(m_hWnd); }
-    CWnd* SetFocus();
     CMenu* GetSystemMenu(BOOL bRevert) const;
     HICON SetIcon(HICON hIcon, BOOL bBigIcon);
 
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
-    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
     // TRUE: controls into members; FALSE: members into controls. Control
     // notifications that reach this window meanwhile are dropped.
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
-    bool IsExchanging() const { return m_exchangeDepth > 0; }
 
 protected:
     virtual void DoDataExchange(CDataExchange*) {}
@@ -89,7 +81,7 @@ private:
     void AttachTemporary(HWND hWnd) { m_hWnd = hWnd; }
     bool ReflectCtlColor(WPARAM wParam, LPARAM lParam, UINT ctlType, LRESULT* pResult);
     LRESULT Route(UINT message, WPARAM wParam, LPARAM lParam);
-    void OnFinalRelease();
+    void UnbindAfterDestroy();
     static LRESULT CALLBACK WndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     WNDPROC m_pfnSuper = nullptr;

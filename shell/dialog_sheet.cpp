@@ -26,8 +26,8 @@ BOOL CDialogSheet::OnInitDialog()
     // the unit table is not yet counted.
     const BOOL result = CPropertySheet::OnInitDialog();
     AppendSystemMenuCommands();
-    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
     g_unitCount = CountUnitRows(g_units, kTableRows);
     LoadPrecisionSetting();
     return result;
