@@ -2,5 +2,11 @@
 // runs in: value texts never depend on the locale.
 #pragma once
 
-constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-constexpr bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+constexpr bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+constexpr bool IsSpace(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}

@@ -7,5 +7,5 @@
 #define AFX_IDS_INTEGER_RANGE    0xE101  // a whole number out of range: printf format with two %d
 
 #ifndef ID_HELP
-#define ID_HELP                  0xE146  // the Help command
+#define ID_HELP 0xE146  // the Help command
 #endif

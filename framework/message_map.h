@@ -48,6 +48,7 @@ private:
     static bool Matches(const AFX_MSGMAP_ENTRY& entry, UINT message, WPARAM wParam);
 };
 
+// clang-format off
 #define DECLARE_MESSAGE_MAP() \
 protected: \
     static const AFX_MSGMAP* GetThisMessageMap(); \
@@ -116,3 +117,4 @@ protected: \
     {WM_REFLECT_CTLCOLOR, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l, LRESULT* r) { \
          HBRUSH brush = AFX_SELF(t)->CtlColor(CDC::FromHandle(reinterpret_cast<HDC>(w)), static_cast<UINT>(l)); \
          *r = reinterpret_cast<LRESULT>(brush); return brush != nullptr; }},
+// clang-format on

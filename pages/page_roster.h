@@ -15,6 +15,7 @@
 #include "units/units.h"
 
 // tab, dialog template, banner string, category, arithmetic
+// clang-format off
 inline constexpr PageTraits kPageRoster[] = {
     { 0, IDD_LENGTH_PAGE,      IDS_BANNER_LENGTH,      kLength,      PageArithmetic::kFactor},
     { 1, IDD_VOLUME_PAGE,      IDS_BANNER_VOLUME,      kVolume,      PageArithmetic::kFactor},
@@ -31,6 +32,7 @@ inline constexpr PageTraits kPageRoster[] = {
     {12, IDD_SPEED_PAGE,       IDS_BANNER_SPEED,       kSpeed,       PageArithmetic::kFactor},
     {13, IDD_FLOW_PAGE,        IDS_BANNER_FLOW,        kFlow,        PageArithmetic::kFactor},
 };
+// clang-format on
 inline constexpr std::size_t kPageCount = std::size(kPageRoster);
 
 class CLengthPage : public CConversionPage {
@@ -134,10 +136,9 @@ public:
 };
 
 // The sheet's pages, one object of each class, in tab order.
-using ConversionPages = std::tuple<CLengthPage, CVolumePage, CWeightPage, CTemperaturePage,
-                                   CAreaPage, CDensityPage, CPowerPage, CPresurePage,
-                                   CWorkPage, CPerformancePage, CAnglePage, CTimePage,
-                                   CSpeedPage, CFlowPage>;
+using ConversionPages =
+    std::tuple<CLengthPage, CVolumePage, CWeightPage, CTemperaturePage, CAreaPage, CDensityPage, CPowerPage,
+               CPresurePage, CWorkPage, CPerformancePage, CAnglePage, CTimePage, CSpeedPage, CFlowPage>;
 
 namespace page_roster_checks {
 
