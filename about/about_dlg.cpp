@@ -2,7 +2,7 @@
 
 #include "about/logo_bitmap.h"
 #include "res/resource.h"
-#include "shell/framework/dpi.h"
+#include "framework/dpi.h"
 
 BEGIN_MESSAGE_MAP(CAboutDlg, CDialog)
     ON_MESSAGE(WM_DPICHANGED, &CAboutDlg::OnDpiChanged)
@@ -21,7 +21,7 @@ BOOL CAboutDlg::OnInitDialog()
     m_mailLink.SubclassDlgItem(IDC_MAIL_LINK, this);
     CString address;
     m_mailLink.GetWindowText(address);
-    m_mailLink.m_target = CString("mailto:") + address;
+    m_mailLink.m_target = CString("mailto:" + address.str());
     // The web label opens the address it shows.
     m_webLink.m_target.Empty();
     m_webLink.SubclassDlgItem(IDC_WEB_LINK, this);

@@ -1,7 +1,7 @@
 #include "about/logo_bitmap.h"
 
-#include "shell/framework/dpi.h"
-#include "shell/framework/win_app.h"
+#include "framework/dpi.h"
+#include "framework/win_app.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // its target to the shell's "open" verb.
 #pragma once
 
-#include "shell/framework/framework.h"
+#include "framework/framework.h"
 
 class CStaticLink : public CStatic {
     DECLARE_DYNAMIC(CStaticLink)

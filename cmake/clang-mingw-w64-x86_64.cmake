@@ -3,16 +3,12 @@
 # g++-mingw-w64-x86-64 and binutils-mingw-w64-x86-64), linked by the same
 # binutils ld. A second compiler catches code that only one of them accepts.
 #   cmake -S . -B build/clang-win -DCMAKE_TOOLCHAIN_FILE=cmake/clang-mingw-w64-x86_64.cmake
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(TOOLCHAIN_PREFIX x86_64-w64-mingw32)
-set(MINGW_SYSROOT /usr/${TOOLCHAIN_PREFIX})
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)
 
 set(CMAKE_C_COMPILER clang)
 set(CMAKE_CXX_COMPILER clang++)
 set(CMAKE_C_COMPILER_TARGET ${TOOLCHAIN_PREFIX})
 set(CMAKE_CXX_COMPILER_TARGET ${TOOLCHAIN_PREFIX})
-set(CMAKE_RC_COMPILER ${TOOLCHAIN_PREFIX}-windres)
 set(CMAKE_SYSROOT ${MINGW_SYSROOT})
 
 # clang 14 does not recognise Debian's GCC folder names (12-win32, 12-posix)
@@ -30,12 +26,5 @@ set(_cxx_include ${MINGW_GCC_DIR}/include/c++)
 set(CMAKE_CXX_STANDARD_INCLUDE_DIRECTORIES
   ${_cxx_include} ${_cxx_include}/${TOOLCHAIN_PREFIX} ${_cxx_include}/backward)
 
-set(CMAKE_FIND_ROOT_PATH ${MINGW_SYSROOT})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
 # One self-contained .exe, as with GCC.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-L${MINGW_GCC_DIR} -static -static-libgcc -static-libstdc++")
-# Release programs ship without symbols, as with GCC.
-set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-L${MINGW_GCC_DIR} ${MINGW_STATIC_LINK}")

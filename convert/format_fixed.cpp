@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "convert/ascii.h"
 #include "convert/convert.h"
 
 namespace {
@@ -9,8 +10,6 @@ namespace {
 // Longest fixed-point text of a double before its decimals: a sign and the
 // 309 integer digits of DBL_MAX; the decimal point and the decimals come on top.
 constexpr size_t kMaxIntegerText = 1 + 309;
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 struct U128 {
     std::uint64_t hi, lo;

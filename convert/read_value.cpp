@@ -1,12 +1,10 @@
 #include <charconv>
 #include <limits>
 
+#include "convert/ascii.h"
 #include "convert/convert.h"
 
 namespace {
-
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The decimal exponent of the first significant digit of a mantissa such as
 // "00123.45" or ".00067"; only its sign is used, to tell overflow from underflow.

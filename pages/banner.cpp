@@ -1,8 +1,8 @@
 #include "pages/banner.h"
 
-#include "shell/framework/dpi.h"
-#include "shell/framework/gdi.h"
-#include "shell/framework/wnd.h"
+#include "framework/dpi.h"
+#include "framework/gdi.h"
+#include "framework/wnd.h"
 
 namespace {
 
@@ -42,15 +42,13 @@ void DrawBanner(CWnd* banner, CString text)
 
         dc.SelectStockObject(LTGRAY_BRUSH);
         dc.SelectObject(&pen);
-        ::Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
+        dc.Rectangle(rect.left, rect.top, rect.right, rect.bottom);
 
         dc.SelectObject(&font);
         dc.SelectStockObject(BLACK_PEN);
         dc.SetBkMode(TRANSPARENT);
 
-        const std::wstring wide = text.Wide();
-        SIZE extent{};
-        ::GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
+        const SIZE extent = dc.GetTextExtent(text);
         // Integer halves truncate toward zero, also for a text wider than
         // the control.
         const int x = rect.left + (rect.right - extent.cx - rect.left) / 2;

@@ -1,7 +1,7 @@
 // The title banner across the top of a conversion page.
 #pragma once
 
-#include "shell/framework/string_utf8.h"
+#include "framework/string_utf8.h"
 
 class CWnd;
 

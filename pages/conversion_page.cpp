@@ -2,9 +2,9 @@
 
 #include "convert/convert.h"
 #include "pages/banner.h"
+#include "pages/fill_unit_lists.h"
+#include "pages/precision_setting.h"
 #include "res/resource.h"
-#include "shell/precision_setting.h"
-#include "units/fill_unit_lists.h"
 
 namespace {
 
@@ -64,7 +64,9 @@ void CConversionPage::OnPaint()
     CString banner;
     banner.LoadString(m_traits.bannerStringId);
     DrawBanner(GetDlgItem(IDC_BANNER), banner);
-    if (m_traits.listsOnPaint && SendDlgItemMessage(IDC_FROM_UNIT, CB_GETCOUNT) < 1)
+    // The start page is initialised before the sheet counts the unit table,
+    // so it lists its units on its first paint instead.
+    if (m_traits.tab == 0 && SendDlgItemMessage(IDC_FROM_UNIT, CB_GETCOUNT) < 1)
         ListUnits();
 }
 

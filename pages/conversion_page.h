@@ -1,19 +1,17 @@
 // The one implementation of the fourteen conversion pages. A page type is
-// nothing but its PageTraits: template, banner string, category, arithmetic.
+// nothing but its PageTraits, its row of the roster (pages/page_roster.h).
 #pragma once
 
-#include "shell/framework/framework.h"
+#include "framework/framework.h"
 
 enum class PageArithmetic { kFactor, kTemperature };
 
 struct PageTraits {
+    int tab;  // position in the sheet, 0 the start page
     UINT dialogId;
     UINT bannerStringId;
     int category;
     PageArithmetic arithmetic;
-    // The start page is initialised before the sheet counts the unit table,
-    // so it lists its units on its first paint instead.
-    bool listsOnPaint;
 };
 
 class CConversionPage : public CPropertyPage {

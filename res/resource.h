@@ -46,6 +46,7 @@
 #define IDS_ABOUT               101
 #define IDS_PRECISION           136
 #define IDS_LANGUAGE            137
+#define IDS_HELP_TEXT           138     // what the sheet's Help button shows
 #define IDS_APP_TITLE           57344   // caption and application name
 #define IDS_BANNER_LENGTH       57345
 #define IDS_BANNER_VOLUME       57346
@@ -63,7 +64,5 @@
 #define IDS_BANNER_AREA         57358
 #define IDS_VALUE_FORMAT        57359
 
-// The framework's help command
-#ifndef ID_HELP
-#define ID_HELP                 0xE146
-#endif
+// The framework's own ids (application name, validation messages, Help)
+#include "framework/framework_ids.h"

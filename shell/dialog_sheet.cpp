@@ -1,7 +1,9 @@
 #include "shell/dialog_sheet.h"
 
+#include <tuple>
+
+#include "pages/precision_setting.h"
 #include "res/resource.h"
-#include "shell/precision_setting.h"
 #include "units/units.h"
 
 IMPLEMENT_DYNAMIC(CDialogSheet, CPropertySheet)
@@ -14,12 +16,7 @@ END_MESSAGE_MAP()
 CDialogSheet::CDialogSheet(CWnd* pParentWnd, UINT iSelectPage)
     : CPropertySheet(IDS_APP_TITLE, pParentWnd, iSelectPage)
 {
-    CPropertyPage* const pages[] = {&m_lengthPage, &m_volumePage,      &m_weightPage, &m_temperaturePage,
-                                    &m_areaPage,   &m_densityPage,     &m_powerPage,  &m_presurePage,
-                                    &m_workPage,   &m_performancePage, &m_anglePage,  &m_timePage,
-                                    &m_speedPage,  &m_flowPage};
-    for (CPropertyPage* page : pages)
-        AddPage(page);
+    std::apply([this](auto&... pages) { (AddPage(&pages), ...); }, m_conversionPages);
     m_psh.dwFlags |= PSH_NOAPPLYNOW | PSH_USEHICON;
     m_hIcon = LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_MAIN));
 }
@@ -30,8 +27,8 @@ BOOL CDialogSheet::OnInitDialog()
     // the unit table is not yet counted.
     const BOOL result = CPropertySheet::OnInitDialog();
     AppendSystemMenuCommands();
-    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
     g_unitCount = CountUnitRows(g_units, kTableRows);
     LoadPrecisionSetting();
     return result;

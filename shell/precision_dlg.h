@@ -2,7 +2,7 @@
 // touches neither the setting nor the registry; its caller does.
 #pragma once
 
-#include "shell/framework/framework.h"
+#include "framework/framework.h"
 
 class CPrecisionDlg : public CDialog {
 public:

@@ -1,9 +1,9 @@
 // The sheet's two system-menu commands.
 #include "about/about_dlg.h"
+#include "pages/precision_setting.h"
 #include "res/resource.h"
 #include "shell/dialog_sheet.h"
 #include "shell/precision_dlg.h"
-#include "shell/precision_setting.h"
 
 namespace {
 

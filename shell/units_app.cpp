@@ -1,7 +1,7 @@
 #include "shell/units_app.h"
 
+#include "res/resource.h"
 #include "shell/dialog_sheet.h"
-#include "shell/help_text.h"
 
 CUnitsApp theApp;
 
@@ -24,5 +24,7 @@ BOOL CUnitsApp::InitInstance()
 void CUnitsApp::OnHelp()
 {
     // There is no help file: the Help button explains the page in a few lines.
-    AfxMessageBox(kHelpText, MB_OK | MB_ICONINFORMATION);
+    CString text;
+    text.LoadString(IDS_HELP_TEXT);
+    AfxMessageBox(text, MB_OK | MB_ICONINFORMATION);
 }

@@ -1,7 +1,7 @@
 // The application: sets up the settings store and runs the converter sheet.
 #pragma once
 
-#include "shell/framework/win_app.h"
+#include "framework/win_app.h"
 
 class CUnitsApp : public CWinApp {
 public:

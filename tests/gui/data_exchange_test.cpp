@@ -5,7 +5,7 @@
 #include <string>
 
 #include "res/resource.h"
-#include "shell/framework/framework.h"
+#include "framework/framework.h"
 #include "tests/gui/dialog_harness.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"

@@ -1,6 +1,6 @@
 #include "tests/gui/dialog_harness.h"
 
-#include "shell/framework/dialog.h"
+#include "framework/dialog.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/modal_run.h"
 

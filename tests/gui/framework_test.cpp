@@ -8,7 +8,7 @@
 #include "pages/page_roster.h"
 #include "res/resource.h"
 #include "shell/dialog_sheet.h"
-#include "shell/framework/framework.h"
+#include "framework/framework.h"
 #include "tests/gui/dialog_harness.h"
 #include "tests/gui/sheet_harness.h"
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "res/resource.h"
-#include "shell/framework/framework.h"
+#include "framework/framework.h"
 #include "tests/gui/dialog_harness.h"
 #include "tests/support/clock.h"
 

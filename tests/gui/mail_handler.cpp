@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "shell/framework/string_utf8.h"
+#include "framework/string_utf8.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "res/resource.h"
-#include "shell/precision_setting.h"
+#include "pages/precision_setting.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
 #include "units/units.h"

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "res/resource.h"
-#include "shell/precision_setting.h"
+#include "pages/precision_setting.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/robustness_probe.h"
 #include "tests/gui/sheet_harness.h"

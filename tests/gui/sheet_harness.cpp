@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "shell/precision_setting.h"
+#include "pages/precision_setting.h"
 #include "shell/units_app.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/modal_run.h"

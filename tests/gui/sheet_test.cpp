@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "res/resource.h"
-#include "shell/precision_setting.h"
+#include "pages/precision_setting.h"
 #include "tests/gui/sheet_harness.h"
 #include "units/units.h"
 

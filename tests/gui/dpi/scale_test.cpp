@@ -6,7 +6,7 @@
 #include <set>
 
 #include "res/resource.h"
-#include "shell/framework/dpi.h"
+#include "framework/dpi.h"
 #include "tests/gui/dpi/display_scale.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"

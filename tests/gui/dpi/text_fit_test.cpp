@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "res/resource.h"
-#include "shell/framework/string_utf8.h"
+#include "framework/string_utf8.h"
 #include "tests/gui/dpi/display_scale.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"

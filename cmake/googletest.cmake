@@ -1,0 +1,32 @@
+# GoogleTest for the tests: an installed package when there is one (Debian's
+# libgtest-dev natively, MSYS2's or vcpkg's on Windows), else built from the
+# source tree that Debian's googletest package installs, which is how the
+# cross-compiled tests get it.
+find_package(GTest QUIET)
+if(GTest_FOUND)
+  return()
+endif()
+
+set(JEDNOTAR_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH
+  "GoogleTest source tree used when no installed GoogleTest is found")
+if(NOT EXISTS ${JEDNOTAR_GOOGLETEST_SOURCE}/CMakeLists.txt)
+  message(FATAL_ERROR "GoogleTest not found: install it, point GTest_ROOT at it, set "
+    "JEDNOTAR_GOOGLETEST_SOURCE to its source tree, or configure with -DBUILD_TESTING=OFF")
+endif()
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)  # MinGW here has Win32 threads
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(${JEDNOTAR_GOOGLETEST_SOURCE} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+if(MINGW)
+  # GCC's Win32 thread model has no std::mutex, which GoogleTest's thread
+  # Notification is written with: give it one over a Win32 event.
+  foreach(target gtest gtest_main)
+    target_compile_definitions(${target} PUBLIC GTEST_HAS_NOTIFICATION_=1)
+    target_compile_options(${target} PUBLIC
+      -include ${PROJECT_SOURCE_DIR}/tests/gui/gtest_win32/notification.h)
+  endforeach()
+endif()
+if(NOT TARGET GTest::gtest_main)  # GoogleTest 1.11 and later name them so already
+  add_library(GTest::gtest ALIAS gtest)
+  add_library(GTest::gtest_main ALIAS gtest_main)
+endif()

@@ -1,0 +1,32 @@
+#include "framework/dpi.h"
+
+namespace {
+
+using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+
+// Looked up at run time, so the program still loads on Windows 7.
+GetDpiForWindowFn SystemGetDpiForWindow()
+{
+    static const GetDpiForWindowFn function = [] {
+        HMODULE user32 = GetModuleHandleW(L"user32.dll");
+        return user32 ? reinterpret_cast<GetDpiForWindowFn>(
+                            reinterpret_cast<void*>(GetProcAddress(user32, "GetDpiForWindow")))
+                      : nullptr;
+    }();
+    return function;
+}
+
+}  // namespace
+
+UINT DpiOfWindow(HWND window)
+{
+    if (const GetDpiForWindowFn getDpi = SystemGetDpiForWindow()) {
+        if (const UINT dpi = getDpi(window))
+            return dpi;
+    }
+    HDC dc = GetDC(window);
+    const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 0;
+    if (dc)
+        ReleaseDC(window, dc);
+    return dpi > 0 ? static_cast<UINT>(dpi) : kBaseDpi;
+}

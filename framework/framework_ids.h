@@ -1,0 +1,11 @@
+// Ids that the framework itself uses; the program's resource script gives the
+// strings their texts. Plain #defines: the resource compiler reads this file.
+#pragma once
+
+#define AFX_IDS_APP_TITLE        0xE000  // the application's name, when constructed without one
+#define AFX_IDS_INTEGER_EXPECTED 0xE100  // a refused whole number
+#define AFX_IDS_INTEGER_RANGE    0xE101  // a whole number out of range: printf format with two %d
+
+#ifndef ID_HELP
+#define ID_HELP 0xE146  // the Help command
+#endif

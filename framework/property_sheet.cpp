@@ -1,0 +1,141 @@
+#include "framework/property_sheet.h"
+
+#include "framework/win_app.h"
+#include "framework/window_placement.h"
+
+namespace {
+
+// The sheet's window is made by the common controls; to see its
+// WM_INITDIALOG first, the object binds the window as it is created, through
+// a CBT hook that lives for one PropertySheetW call on this thread.
+CWnd* s_pendingSheet = nullptr;
+HHOOK s_createHook = nullptr;
+
+LRESULT CALLBACK BindSheetOnCreate(int code, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT next = CallNextHookEx(s_createHook, code, wParam, lParam);
+    if (code == HCBT_CREATEWND && s_pendingSheet) {
+        const CBT_CREATEWNDW* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
+        if (!(create->lpcs->style & WS_CHILD)) {
+            s_pendingSheet->SubclassWindow(reinterpret_cast<HWND>(wParam));
+            s_pendingSheet = nullptr;
+            UnhookWindowsHookEx(s_createHook);  // one window only
+            s_createHook = nullptr;
+        }
+    }
+    return next;
+}
+
+class ScopedCreateHook {
+public:
+    explicit ScopedCreateHook(CWnd* sheet)
+    {
+        s_pendingSheet = sheet;
+        s_createHook = SetWindowsHookExW(WH_CBT, &BindSheetOnCreate, nullptr, GetCurrentThreadId());
+    }
+    ~ScopedCreateHook()
+    {
+        if (s_createHook)
+            UnhookWindowsHookEx(s_createHook);
+        s_createHook = nullptr;
+        s_pendingSheet = nullptr;
+    }
+    ScopedCreateHook(const ScopedCreateHook&) = delete;
+    ScopedCreateHook& operator=(const ScopedCreateHook&) = delete;
+};
+
+bool AppHandlesHelp()
+{
+    return AfxGetApp() && AfxGetApp()->HandlesCommand(ID_HELP);
+}
+
+}  // namespace
+
+IMPLEMENT_DYNAMIC(CPropertyPage, CDialog)
+IMPLEMENT_DYNAMIC(CPropertySheet, CWnd)
+
+BEGIN_MESSAGE_MAP(CPropertySheet, CWnd)
+END_MESSAGE_MAP()
+
+CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT nIDCaption) : CDialog(nIDTemplate), m_nIDCaption(nIDCaption) {}
+
+BOOL CPropertyPage::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    // The sheet's Help button asks the current page; the page passes it on
+    // as the ID_HELP command, which ends with the application.
+    if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(PSN_HELP)) {
+        SendMessage(WM_COMMAND, MAKEWPARAM(ID_HELP, 0), 0);
+        *pResult = 0;
+        return TRUE;
+    }
+    return CDialog::OnWndMsg(message, wParam, lParam, pResult);
+}
+
+INT_PTR CALLBACK CPropertyPage::PageDialogProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam)
+{
+    if (message != WM_INITDIALOG)
+        return FALSE;
+    const PROPSHEETPAGEW* page = reinterpret_cast<const PROPSHEETPAGEW*>(lParam);
+    return InitBoundDialog(reinterpret_cast<CPropertyPage*>(page->lParam), hWnd);
+}
+
+CPropertySheet::CPropertySheet(UINT nIDCaption, CWnd* pParentWnd, UINT iSelectPage) : m_pParentWnd(pParentWnd)
+{
+    m_strCaption.LoadString(nIDCaption);
+    m_psh.dwSize = sizeof(m_psh);
+    m_psh.dwFlags = PSH_PROPSHEETPAGE;
+    m_psh.nStartPage = iSelectPage;
+}
+
+INT_PTR CPropertySheet::DoModal()
+{
+    const bool help = AppHandlesHelp();
+    std::vector<PROPSHEETPAGEW> pages;
+    for (CPropertyPage* page : m_pages) {
+        PROPSHEETPAGEW psp{};
+        psp.dwSize = sizeof(psp);
+        psp.dwFlags = PSP_DEFAULT | (help ? PSP_HASHELP : 0);
+        psp.hInstance = AfxGetResourceHandle();
+        psp.pszTemplate = MAKEINTRESOURCEW(page->m_nIDTemplate);
+        psp.pfnDlgProc = &CPropertyPage::PageDialogProc;
+        psp.lParam = reinterpret_cast<LPARAM>(page);
+        if (page->m_nIDCaption != 0) {  // 0: the tab title is the template's caption
+            psp.dwFlags |= PSP_USETITLE;
+            psp.pszTitle = MAKEINTRESOURCEW(page->m_nIDCaption);
+        }
+        pages.push_back(psp);
+    }
+    const std::wstring caption = m_strCaption.Wide();
+
+    PROPSHEETHEADERW header = m_psh;
+    header.dwSize = sizeof(header);
+    header.dwFlags |= PSH_PROPSHEETPAGE | (help ? PSH_HASHELP : 0);
+    header.hwndParent = OwnerOrMainWindow(m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr, this);
+    header.hInstance = AfxGetResourceHandle();
+    header.pszCaption = caption.c_str();
+    header.nPages = static_cast<UINT>(pages.size());
+    header.ppsp = pages.data();
+
+    INT_PTR result;
+    {
+        ScopedCreateHook bind(this);
+        result = PropertySheetW(&header);
+    }
+    return result > 0 ? IDOK : IDCANCEL;
+}
+
+BOOL CPropertySheet::OnInitDialog()
+{
+    const BOOL result = static_cast<BOOL>(Default());
+    // Sized by now (tabs, pages, buttons): centred on the work area, or over
+    // an owner if it has one.
+    CenterWindow(m_hWnd);
+    return result;
+}
+
+LRESULT CPropertySheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG)
+        return OnInitDialog();
+    return CWnd::WindowProc(message, wParam, lParam);
+}

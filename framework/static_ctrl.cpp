@@ -1,0 +1,3 @@
+#include "framework/static_ctrl.h"
+
+IMPLEMENT_DYNAMIC(CStatic, CWnd)

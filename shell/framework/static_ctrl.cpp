@@ -1,3 +1,0 @@
-#include "shell/framework/static_ctrl.h"
-
-IMPLEMENT_DYNAMIC(CStatic, CWnd)

@@ -1,9 +1,0 @@
-// CStatic: the wrapper class of a static control, to be subclassed from a
-// dialog's template with SubclassDlgItem.
-#pragma once
-
-#include "shell/framework/wnd.h"
-
-class CStatic : public CWnd {
-    DECLARE_DYNAMIC(CStatic)
-};
