@@ -2,11 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <vector>
 
 #include "res/resource.h"
 #include "tests/gui/robustness_probe.h"
 #include "tests/gui/sheet_harness.h"
+#include "tests/gui/window_capture.h"
 #include "tests/support/platform.h"
 
 namespace {
@@ -14,68 +14,6 @@ namespace {
 constexpr COLORREF kFill = RGB(192, 192, 192);  // LTGRAY_BRUSH
 constexpr COLORREF kGrey = RGB(128, 128, 128);  // outline and shadow
 constexpr COLORREF kBlack = RGB(0, 0, 0);       // face
-
-struct Capture {
-    int width = 0;
-    int height = 0;
-    std::vector<COLORREF> pixels;
-    COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
-};
-
-Capture CaptureWindow(HWND window)
-{
-    Capture capture;
-    RECT rect;
-    GetClientRect(window, &rect);
-    capture.width = rect.right;
-    capture.height = rect.bottom;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = capture.width;
-    info.bmiHeader.biHeight = -capture.height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HDC screen = GetDC(window);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, capture.width, capture.height, screen, 0, 0, SRCCOPY);
-    GdiFlush();
-    const auto* raw = static_cast<const DWORD*>(bits);
-    for (int i = 0; i < capture.width * capture.height; ++i) {
-        const DWORD p = raw[i];  // 0x00RRGGBB
-        capture.pixels.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
-    }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(window, screen);
-    return capture;
-}
-
-struct Box {
-    int minX = 1 << 30, minY = 1 << 30, maxX = -1, maxY = -1, count = 0;
-    void Add(int x, int y)
-    {
-        minX = x < minX ? x : minX;
-        minY = y < minY ? y : minY;
-        maxX = x > maxX ? x : maxX;
-        maxY = y > maxY ? y : maxY;
-        ++count;
-    }
-};
-
-// The pixels of one colour inside the outline.
-Box Inside(const Capture& c, COLORREF colour)
-{
-    Box box;
-    for (int y = 1; y < c.height - 1; ++y)
-        for (int x = 1; x < c.width - 1; ++x)
-            if (c.At(x, y) == colour)
-                box.Add(x, y);
-    return box;
-}
 
 void Repaint(HWND page)
 {
@@ -89,7 +27,7 @@ TEST(Banner, FillOutlineShadowAndFace)
     ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
         HWND page = sheet.CurrentPage();
         Repaint(page);
-        const Capture c = CaptureWindow(Item(page, IDC_BANNER));
+        const Capture c = CaptureClient(Item(page, IDC_BANNER));
         ASSERT_GT(c.width, 100);
         ASSERT_GT(c.height, 30);
 
@@ -98,8 +36,8 @@ TEST(Banner, FillOutlineShadowAndFace)
         EXPECT_EQ(c.At(1, 1), kFill);
         EXPECT_EQ(c.At(c.width - 2, c.height - 2), kFill);
 
-        const Box face = Inside(c, kBlack);
-        const Box shadow = Inside(c, kGrey);
+        const Box face = PixelsOf(c, kBlack, 1);
+        const Box shadow = PixelsOf(c, kGrey, 1);
         ASSERT_GT(face.count, 200);
         ASSERT_GT(shadow.count, 200);
         // The shadow is the face moved 4 pixels right and down: its far
@@ -135,6 +73,6 @@ TEST(Banner, ManyPaintsLeaveNoGdiObjectBehind)
             EXPECT_LE(static_cast<long>(reportedAfter) - static_cast<long>(reportedBefore), 5L);
         }
         // And the last paint is still the banner.
-        EXPECT_EQ(CaptureWindow(Item(page, IDC_BANNER)).At(1, 1), kFill);
+        EXPECT_EQ(CaptureClient(Item(page, IDC_BANNER)).At(1, 1), kFill);
     }));
 }

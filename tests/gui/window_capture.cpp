@@ -1,0 +1,48 @@
+#include "tests/gui/window_capture.h"
+
+Capture CaptureClient(HWND window)
+{
+    Capture capture;
+    RECT rect;
+    GetClientRect(window, &rect);
+    capture.width = rect.right;
+    capture.height = rect.bottom;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = capture.width;
+    info.bmiHeader.biHeight = -capture.height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC screen = GetDC(window);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, capture.width, capture.height, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    const auto* raw = static_cast<const DWORD*>(bits);
+    for (int i = 0; i < capture.width * capture.height; ++i) {
+        const DWORD p = raw[i];
+        capture.pixels.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, screen);
+    return capture;
+}
+
+Box PixelsOf(const Capture& c, COLORREF colour, int inset)
+{
+    Box box;
+    for (int y = inset; y < c.height - inset; ++y)
+        for (int x = inset; x < c.width - inset; ++x)
+            if (c.At(x, y) == colour) {
+                box.minX = x < box.minX ? x : box.minX;
+                box.minY = y < box.minY ? y : box.minY;
+                box.maxX = x > box.maxX ? x : box.maxX;
+                box.maxY = y > box.maxY ? y : box.maxY;
+                ++box.count;
+            }
+    return box;
+}
