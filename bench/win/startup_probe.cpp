@@ -2,7 +2,8 @@
 // from process start to the first painted dialog, and the private bytes and
 // working set after every tab of a property sheet has been shown.
 //   startup_probe <runs> <program.exe> <caption> [<program.exe> <caption>]...
-// Prints one line per program, named by its file name, with the medians.
+// Prints one line per program, named by its file name, with the medians and
+// the fastest start.
 #include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
@@ -127,8 +128,10 @@ int wmain(int argc, wchar_t** argv)
             privateBytes.push_back(sample.privateBytes);
             workingSet.push_back(sample.workingSet);
         }
-        std::printf("%ls startup_ms %.1f private_bytes %.0f working_set %.0f\n", FileName(argv[2 + 2 * p]),
-                    Median(startupMs), Median(privateBytes), Median(workingSet));
+        // On a busy machine the fastest start is the one least slowed by others.
+        std::printf("%ls startup_ms %.1f startup_fastest_ms %.1f private_bytes %.0f working_set %.0f\n",
+                    FileName(argv[2 + 2 * p]), Median(startupMs), *std::min_element(startupMs.begin(), startupMs.end()),
+                    Median(privateBytes), Median(workingSet));
     }
     return 0;
 }
