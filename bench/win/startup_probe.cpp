@@ -109,10 +109,13 @@ int wmain(int argc, wchar_t** argv)
     const int programs = (argc - 2) / 2;
     std::vector<std::vector<Sample>> samples(static_cast<size_t>(programs));
     // Round by round, every program once, so that a busy moment of the
-    // machine falls on all of them alike and their ratios stay fair. The
-    // first round only brings Wine's and the programs' files into memory.
+    // machine falls on all of them alike and their ratios stay fair; each
+    // round starts with another program, so none keeps its place in the
+    // round. The first round only brings Wine's and the programs' files
+    // into memory.
     for (int run = -1; run < runs; ++run) {
-        for (int p = 0; p < programs; ++p) {
+        for (int turn = 0; turn < programs; ++turn) {
+            const int p = (turn + run + 1) % programs;
             Sample sample;
             if (!MeasureOnce(argv[2 + 2 * p], argv[3 + 2 * p], sample)) {
                 std::fprintf(stderr, "cannot start %ls or it shows no window\n", argv[2 + 2 * p]);
