@@ -1,11 +1,12 @@
 // Starts programs several times each and measures, from outside: the time
-// from process start to the first painted dialog (median), and the private
-// bytes and working set after every tab of a property sheet has been shown.
+// from process start to the first painted dialog, and the private bytes and
+// working set after every tab of a property sheet has been shown.
 //   startup_probe <runs> <program.exe> <caption> [<program.exe> <caption>]...
-// Prints one line per program.
-#include <windows.h>
+// Prints one line per program, named by its file name, with the medians and
+// the fastest start.
 #include <commctrl.h>
 #include <psapi.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -22,7 +23,8 @@ struct Child {
     PROCESS_INFORMATION info{};
     ~Child()
     {
-        if (!info.hProcess) return;
+        if (!info.hProcess)
+            return;
         TerminateProcess(info.hProcess, 0);
         WaitForSingleObject(info.hProcess, 5000);
         CloseHandle(info.hThread);
@@ -41,64 +43,98 @@ HWND WaitForVisibleDialog(const wchar_t* caption, DWORD processId, DWORD timeout
     return window;
 }
 
-struct Figures {
+struct Sample {
     double startupMs = 0;
-    unsigned long long privateBytes = 0, workingSet = 0;
+    double privateBytes = 0, workingSet = 0;
 };
 
-bool Measure(const wchar_t* program, const wchar_t* caption, int runs, Figures& figures)
+bool MeasureOnce(const wchar_t* program, const wchar_t* caption, Sample& sample)
 {
-    std::vector<double> times;
-    PROCESS_MEMORY_COUNTERS_EX memory{};
-    for (int run = 0; run < runs; ++run) {
-        std::wstring commandLine = L"\"" + std::wstring(program) + L"\"";
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        Child child;
-        const double start = NowMs();
-        if (!CreateProcessW(program, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child.info))
-            return false;
-        // Idle means the first paint is done: WM_PAINT comes only once the queue is empty.
-        HWND dialog = WaitForVisibleDialog(caption, child.info.dwProcessId, 20000);
-        WaitForInputIdle(child.info.hProcess, 20000);
-        if (!dialog) return false;
-        times.push_back(NowMs() - start);
-        if (run + 1 < runs) continue;
-        // Show every page once, as a user touring the tabs would; a plain dialog has none.
-        for (int page = 0; page < 32; ++page) {
-            DWORD_PTR shown = 0;
-            if (!SendMessageTimeoutW(dialog, PSM_SETCURSEL, page, 0, SMTO_ABORTIFHUNG, 5000, &shown) || !shown) break;
-        }
-        WaitForInputIdle(child.info.hProcess, 20000);
-        memory.cb = sizeof memory;
-        GetProcessMemoryInfo(child.info.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
+    std::wstring commandLine = L"\"" + std::wstring(program) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    Child child;
+    const double start = NowMs();
+    if (!CreateProcessW(program, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child.info))
+        return false;
+    // Idle means the first paint is done: WM_PAINT comes only once the queue is empty.
+    HWND dialog = WaitForVisibleDialog(caption, child.info.dwProcessId, 20000);
+    WaitForInputIdle(child.info.hProcess, 20000);
+    if (!dialog)
+        return false;
+    sample.startupMs = NowMs() - start;
+    // Show every page once, as a user touring the tabs would; a plain dialog has none.
+    for (int page = 0; page < 32; ++page) {
+        DWORD_PTR shown = 0;
+        if (!SendMessageTimeoutW(dialog, PSM_SETCURSEL, page, 0, SMTO_ABORTIFHUNG, 5000, &shown) || !shown)
+            break;
     }
-    std::sort(times.begin(), times.end());
-    figures.startupMs = times[times.size() / 2];
+    WaitForInputIdle(child.info.hProcess, 20000);
+    PROCESS_MEMORY_COUNTERS_EX memory{};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(child.info.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
     // Wine leaves PrivateUsage at 0 for another process; PagefileUsage is the
     // same commit charge on Windows and Wine fills it in.
-    figures.privateBytes = memory.PrivateUsage ? memory.PrivateUsage : memory.PagefileUsage;
-    figures.workingSet = memory.WorkingSetSize;
+    sample.privateBytes = static_cast<double>(memory.PrivateUsage ? memory.PrivateUsage : memory.PagefileUsage);
+    sample.workingSet = static_cast<double>(memory.WorkingSetSize);
     return true;
+}
+
+// Two programs may show the same caption; their file names tell them apart.
+const wchar_t* FileName(const wchar_t* path)
+{
+    const wchar_t* name = path;
+    for (const wchar_t* c = path; *c; ++c)
+        if (*c == L'\\' || *c == L'/')
+            name = c + 1;
+    return name;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv)
 {
-    if (argc < 4 || argc % 2 != 0) {
+    if (argc < 4 || argc % 2 != 0 || _wtoi(argv[1]) < 1) {
         std::fprintf(stderr, "usage: startup_probe runs program.exe caption [program.exe caption]...\n");
         return 2;
     }
     const int runs = _wtoi(argv[1]);
-    for (int i = 2; i + 1 < argc; i += 2) {
-        Figures figures;
-        if (!Measure(argv[i], argv[i + 1], runs, figures)) {
-            std::fprintf(stderr, "cannot start %ls or it shows no window\n", argv[i]);
-            return 1;
+    const int programs = (argc - 2) / 2;
+    std::vector<std::vector<Sample>> samples(static_cast<size_t>(programs));
+    // Round by round, every program once, so that a busy moment of the
+    // machine falls on all of them alike and their ratios stay fair; each
+    // round starts with another program, so none keeps its place in the
+    // round. The first round only brings Wine's and the programs' files
+    // into memory.
+    for (int run = -1; run < runs; ++run) {
+        for (int turn = 0; turn < programs; ++turn) {
+            const int p = (turn + run + 1) % programs;
+            Sample sample;
+            if (!MeasureOnce(argv[2 + 2 * p], argv[3 + 2 * p], sample)) {
+                std::fprintf(stderr, "cannot start %ls or it shows no window\n", argv[2 + 2 * p]);
+                return 1;
+            }
+            if (run >= 0)
+                samples[static_cast<size_t>(p)].push_back(sample);
         }
-        std::printf("%ls startup_ms %.1f private_bytes %llu working_set %llu\n", argv[i + 1], figures.startupMs,
-                    figures.privateBytes, figures.workingSet);
+    }
+    for (int p = 0; p < programs; ++p) {
+        std::vector<double> startupMs, privateBytes, workingSet;
+        for (const Sample& sample : samples[static_cast<size_t>(p)]) {
+            startupMs.push_back(sample.startupMs);
+            privateBytes.push_back(sample.privateBytes);
+            workingSet.push_back(sample.workingSet);
+        }
+        // On a busy machine the fastest start is the one least slowed by others.
+        std::printf("%ls startup_ms %.1f startup_fastest_ms %.1f private_bytes %.0f working_set %.0f\n",
+                    FileName(argv[2 + 2 * p]), Median(startupMs), *std::min_element(startupMs.begin(), startupMs.end()),
+                    Median(privateBytes), Median(workingSet));
     }
     return 0;
 }
