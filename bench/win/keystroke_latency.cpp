@@ -44,7 +44,8 @@ void CALLBACK Measure(HWND, UINT, UINT_PTR timer, DWORD)
         const double start = NowMs();
         SendMessageW(value, WM_CHAR, key, 1);
         const double elapsed = NowMs() - start;
-        if (TextOf(result) == before && i > 0) ++g_failures;
+        if (TextOf(result) == before && i > 0)
+            ++g_failures;
         g_latenciesMs.push_back(elapsed);
     }
     PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
@@ -57,12 +58,12 @@ void CALLBACK Measure(HWND, UINT, UINT_PTR timer, DWORD)
 // rewritten value back into it and a result text into a second field.
 void MeasureFloor()
 {
-    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 120,
-                                  nullptr, nullptr, nullptr, nullptr);
-    HWND value = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, 10, 10,
-                                 200, 24, window, nullptr, nullptr, nullptr);
-    HWND result = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_READONLY, 10, 40,
-                                  200, 24, window, nullptr, nullptr, nullptr);
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 120, nullptr, nullptr,
+                                  nullptr, nullptr);
+    HWND value = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, 10, 10, 200, 24,
+                                 window, nullptr, nullptr, nullptr);
+    HWND result = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_READONLY, 10, 40, 200, 24,
+                                  window, nullptr, nullptr, nullptr);
     SetFocus(value);
     for (int i = 0; i < kKeystrokes; ++i) {
         const double start = NowMs();
@@ -91,7 +92,7 @@ int main()
     MeasureFloor();
     std::printf("keystroke_median_ms %.4f\nkeystroke_p99_ms %.4f\nkeystrokes_without_new_result %d\n"
                 "floor_median_ms %.4f\nfloor_p99_ms %.4f\n",
-                Percentile(g_latenciesMs, 50), Percentile(g_latenciesMs, 99), g_failures,
-                Percentile(g_floorMs, 50), Percentile(g_floorMs, 99));
+                Percentile(g_latenciesMs, 50), Percentile(g_latenciesMs, 99), g_failures, Percentile(g_floorMs, 50),
+                Percentile(g_floorMs, 99));
     return g_failures == 0 ? 0 : 1;
 }

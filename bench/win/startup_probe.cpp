@@ -22,7 +22,8 @@ struct Child {
     PROCESS_INFORMATION info{};
     ~Child()
     {
-        if (!info.hProcess) return;
+        if (!info.hProcess)
+            return;
         TerminateProcess(info.hProcess, 0);
         WaitForSingleObject(info.hProcess, 5000);
         CloseHandle(info.hThread);
@@ -56,18 +57,22 @@ bool Measure(const wchar_t* program, const wchar_t* caption, int runs, Figures& 
         startup.cb = sizeof startup;
         Child child;
         const double start = NowMs();
-        if (!CreateProcessW(program, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child.info))
+        if (!CreateProcessW(program, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                            &child.info))
             return false;
         // Idle means the first paint is done: WM_PAINT comes only once the queue is empty.
         HWND dialog = WaitForVisibleDialog(caption, child.info.dwProcessId, 20000);
         WaitForInputIdle(child.info.hProcess, 20000);
-        if (!dialog) return false;
+        if (!dialog)
+            return false;
         times.push_back(NowMs() - start);
-        if (run + 1 < runs) continue;
+        if (run + 1 < runs)
+            continue;
         // Show every page once, as a user touring the tabs would; a plain dialog has none.
         for (int page = 0; page < 32; ++page) {
             DWORD_PTR shown = 0;
-            if (!SendMessageTimeoutW(dialog, PSM_SETCURSEL, page, 0, SMTO_ABORTIFHUNG, 5000, &shown) || !shown) break;
+            if (!SendMessageTimeoutW(dialog, PSM_SETCURSEL, page, 0, SMTO_ABORTIFHUNG, 5000, &shown) || !shown)
+                break;
         }
         WaitForInputIdle(child.info.hProcess, 20000);
         memory.cb = sizeof memory;
