@@ -1,8 +1,8 @@
 #include "about/about_dlg.h"
 
 #include "about/logo_bitmap.h"
-#include "res/resource.h"
 #include "framework/dpi.h"
+#include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CAboutDlg, CDialog)
     ON_MESSAGE(WM_DPICHANGED, &CAboutDlg::OnDpiChanged)
@@ -38,7 +38,7 @@ LRESULT CAboutDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam)
     const LRESULT result = Default();
     const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
     ::SetWindowPos(m_hWnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     ScaleLogo(LOWORD(wParam));
     return result;
 }
@@ -51,8 +51,8 @@ void CAboutDlg::ScaleLogo(UINT dpi)
     HBITMAP scaled = ScaledResourceBitmap(IDB_LOGO, dpi);
     if (!scaled)
         return;
-    HGDIOBJ previous = reinterpret_cast<HGDIOBJ>(
-        ::SendMessageW(logo, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(scaled)));
+    HGDIOBJ previous =
+        reinterpret_cast<HGDIOBJ>(::SendMessageW(logo, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(scaled)));
     // The template's bitmap, or our previous scaled one: nobody else holds it.
     if (previous && previous != m_scaledLogo.GetSafeHandle())
         DeleteObject(previous);

@@ -13,8 +13,7 @@ class ScopedModule {
 public:
     explicit ScopedModule(const std::wstring& path)
         : m_module(LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE))
-    {
-    }
+    {}
     ~ScopedModule()
     {
         if (m_module)
@@ -107,8 +106,7 @@ void CStaticLink::OnLButtonDown(UINT, CPoint)
         GetWindowText(m_target);
     if (m_target.IsEmpty())
         return;
-    const HINSTANCE result =
-        ShellExecuteW(nullptr, L"open", m_target.Wide().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    const HINSTANCE result = ShellExecuteW(nullptr, L"open", m_target.Wide().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     if (reinterpret_cast<UINT_PTR>(result) <= 32) {
         MessageBeep(MB_OK);
         return;

@@ -81,7 +81,8 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
             const auto it = run.counters.find("items_per_second");
-            if (it == run.counters.end()) continue;
+            if (it == run.counters.end())
+                continue;
             (run.benchmark_name().find("Convert") != std::string::npos ? core_ : baseline_) = it->second.value;
         }
     }
@@ -89,8 +90,8 @@ public:
     {
         ConsoleReporter::Finalize();
         if (core_ > 0 && baseline_ > 0)
-            std::printf("ConvertEntry: %.2f million/s, snprintf baseline: %.2f million/s, ratio %.2f\n",
-                        core_ / 1e6, baseline_ / 1e6, core_ / baseline_);
+            std::printf("ConvertEntry: %.2f million/s, snprintf baseline: %.2f million/s, ratio %.2f\n", core_ / 1e6,
+                        baseline_ / 1e6, core_ / baseline_);
     }
 
 private:

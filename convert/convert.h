@@ -39,5 +39,5 @@ struct ConversionTexts {
 };
 
 ConversionTexts ConvertEntry(std::string_view valueText, int fromRow, int toRow, int precision);
-ConversionTexts ConvertTemperatureEntry(std::string_view valueText, int fromPosition, int toPosition,
-                                        int fromRow, int toRow, int precision);
+ConversionTexts ConvertTemperatureEntry(std::string_view valueText, int fromPosition, int toPosition, int fromRow,
+                                        int toRow, int precision);

@@ -33,30 +33,36 @@ void AppendDecimal(std::string& out, std::uint64_t n, int minDigits)
         n /= 10;
     } while (n != 0);
     out.append(static_cast<size_t>(minDigits > count ? minDigits - count : 0), '0');
-    while (count > 0) out += digits[--count];
+    while (count > 0)
+        out += digits[--count];
 }
 
 // The exact fixed-point text for the common case, where the value scaled by
 // 10^precision, rounded half to even, fits 64 bits. False leaves `out` as it was.
 bool AppendFixedFast(std::string& out, double value, int precision)
 {
-    if (precision > 19) return false;
+    if (precision > 19)
+        return false;
     std::uint64_t bits;
     std::memcpy(&bits, &value, sizeof bits);
     const int biased = static_cast<int>((bits >> 52) & 0x7FF);
-    if (biased == 0x7FF) return false;  // inf and nan
+    if (biased == 0x7FF)
+        return false;  // inf and nan
     std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
-    if (biased != 0) mantissa |= std::uint64_t{1} << 52;
+    if (biased != 0)
+        mantissa |= std::uint64_t{1} << 52;
     const int exponent = (biased != 0 ? biased : 1) - 1075;  // value = mantissa * 2^exponent
 
     std::uint64_t scale = 1;
-    for (int i = 0; i < precision; ++i) scale *= 10;
+    for (int i = 0; i < precision; ++i)
+        scale *= 10;
 
     std::uint64_t scaled;  // round(|value| * 10^precision)
     if (mantissa == 0) {
         scaled = 0;
     } else if (exponent >= 0) {
-        if (exponent > 10 || mantissa > (UINT64_MAX >> exponent) / scale) return false;
+        if (exponent > 10 || mantissa > (UINT64_MAX >> exponent) / scale)
+            return false;
         scaled = (mantissa << exponent) * scale;
     } else {
         const U128 product = Multiply(mantissa, scale);
@@ -73,20 +79,23 @@ bool AppendFixedFast(std::string& out, double value, int precision)
                 quotient = {product.hi >> shift, (product.lo >> shift) | (shift == 0 ? 0 : product.hi << (64 - shift))};
                 remainder = {0, product.lo & ((std::uint64_t{1} << shift) - 1)};
             }
-            if (quotient.hi != 0) return false;
-            const U128 half = shift > 64 ? U128{std::uint64_t{1} << (shift - 65), 0}
-                                         : U128{0, std::uint64_t{1} << (shift - 1)};
+            if (quotient.hi != 0)
+                return false;
+            const U128 half =
+                shift > 64 ? U128{std::uint64_t{1} << (shift - 65), 0} : U128{0, std::uint64_t{1} << (shift - 1)};
             const bool above = remainder.hi != half.hi ? remainder.hi > half.hi : remainder.lo > half.lo;
             const bool tie = remainder.hi == half.hi && remainder.lo == half.lo;
             scaled = quotient.lo;
             if (above || (tie && (scaled & 1))) {
-                if (scaled == UINT64_MAX) return false;
+                if (scaled == UINT64_MAX)
+                    return false;
                 ++scaled;
             }
         }
     }
 
-    if (bits >> 63) out += '-';
+    if (bits >> 63)
+        out += '-';
     AppendDecimal(out, scaled / scale, 1);
     if (precision > 0) {
         out += '.';
@@ -99,8 +108,10 @@ bool AppendFixedFast(std::string& out, double value, int precision)
 
 void AppendFixed(std::string& out, double value, int precision)
 {
-    if (precision < 0) precision = 0;
-    if (AppendFixedFast(out, value, precision)) return;
+    if (precision < 0)
+        precision = 0;
+    if (AppendFixedFast(out, value, precision))
+        return;
     const size_t old = out.size();
     out.resize(old + kMaxIntegerText + 1 + static_cast<size_t>(precision));
     // std::to_chars rounds the exact binary value correctly and knows no locale,
@@ -118,8 +129,10 @@ std::string FormatFixed(double value, int precision)
 
 std::string MakeValueFormat(int precision)
 {
-    if (precision < kMinPrecision) precision = kMinPrecision;
-    if (precision > kMaxPrecision) precision = kMaxPrecision;
+    if (precision < kMinPrecision)
+        precision = kMinPrecision;
+    if (precision > kMaxPrecision)
+        precision = kMaxPrecision;
 
     // The template's printf reading with one integer argument: "%%" is a
     // percent sign and "%d" the precision.
@@ -127,8 +140,16 @@ std::string MakeValueFormat(int precision)
     std::string format;
     for (size_t i = 0; i < pattern.size(); ++i) {
         if (pattern[i] == '%' && i + 1 < pattern.size()) {
-            if (pattern[i + 1] == '%') { format += '%'; ++i; continue; }
-            if (pattern[i + 1] == 'd') { AppendDecimal(format, static_cast<std::uint64_t>(precision), 1); ++i; continue; }
+            if (pattern[i + 1] == '%') {
+                format += '%';
+                ++i;
+                continue;
+            }
+            if (pattern[i + 1] == 'd') {
+                AppendDecimal(format, static_cast<std::uint64_t>(precision), 1);
+                ++i;
+                continue;
+            }
         }
         format += pattern[i];
     }
@@ -142,8 +163,15 @@ std::string ApplyValueFormat(std::string_view format, double value, std::string_
     bool numberDone = false, stringDone = false;
     for (size_t i = 0; i < format.size(); ++i) {
         const char c = format[i];
-        if (c != '%' || i + 1 == format.size()) { text += c; continue; }
-        if (format[i + 1] == '%') { text += '%'; ++i; continue; }
+        if (c != '%' || i + 1 == format.size()) {
+            text += c;
+            continue;
+        }
+        if (format[i + 1] == '%') {
+            text += '%';
+            ++i;
+            continue;
+        }
         if (format[i + 1] == 's' && !stringDone) {
             text.append(abbreviation.data(), abbreviation.size());
             stringDone = true;
@@ -155,8 +183,10 @@ std::string ApplyValueFormat(std::string_view format, double value, std::string_
         if (!numberDone && j < format.size() && format[j] == '.') {
             int precision = 0;
             for (++j; j < format.size() && IsDigit(format[j]); ++j)
-                if (precision < 1000) precision = precision * 10 + (format[j] - '0');
-            if (j < format.size() && format[j] == 'l') ++j;
+                if (precision < 1000)
+                    precision = precision * 10 + (format[j] - '0');
+            if (j < format.size() && format[j] == 'l')
+                ++j;
             if (j < format.size() && format[j] == 'f') {
                 AppendFixed(text, value, precision);
                 numberDone = true;

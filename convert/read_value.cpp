@@ -28,19 +28,24 @@ double ReadValue(std::string_view text)
 {
     size_t i = 0;
     const size_t n = text.size();
-    while (i < n && IsSpace(text[i])) ++i;
+    while (i < n && IsSpace(text[i]))
+        ++i;
 
     bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    if (i < n && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
 
     const size_t start = i;
     size_t digits = 0;
-    while (i < n && IsDigit(text[i])) ++i, ++digits;
+    while (i < n && IsDigit(text[i]))
+        ++i, ++digits;
     if (i < n && text[i] == '.') {
         ++i;
-        while (i < n && IsDigit(text[i])) ++i, ++digits;
+        while (i < n && IsDigit(text[i]))
+            ++i, ++digits;
     }
-    if (digits == 0) return 0.0;
+    if (digits == 0)
+        return 0.0;
     const size_t mantissaEnd = i;
 
     // An exponent counts only when at least one digit follows its letter.
@@ -48,13 +53,16 @@ double ReadValue(std::string_view text)
     if (i < n && (text[i] == 'e' || text[i] == 'E')) {
         size_t j = i + 1;
         bool expNegative = false;
-        if (j < n && (text[j] == '+' || text[j] == '-')) expNegative = text[j++] == '-';
+        if (j < n && (text[j] == '+' || text[j] == '-'))
+            expNegative = text[j++] == '-';
         if (j < n && IsDigit(text[j])) {
             while (j < n && IsDigit(text[j])) {
-                if (exponent < 100000000) exponent = exponent * 10 + (text[j] - '0');
+                if (exponent < 100000000)
+                    exponent = exponent * 10 + (text[j] - '0');
                 ++j;
             }
-            if (expNegative) exponent = -exponent;
+            if (expNegative)
+                exponent = -exponent;
             i = j;
         }
     }

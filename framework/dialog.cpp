@@ -31,7 +31,10 @@ void CDialog::OnOK()
     EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
 
 INT_PTR CDialog::InitBoundDialog(CDialog* dialog, HWND hWnd)
 {

@@ -10,7 +10,8 @@ class CDialog : public CWnd {
 public:
     // Without a parent the dialog is owned by the application's main window.
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr)
-        : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
+        : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd)
+    {}
 
     virtual INT_PTR DoModal();
     // The first exchange, members into controls. TRUE: focus to the first

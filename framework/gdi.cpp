@@ -28,12 +28,14 @@ BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientatio
                        BYTE nQuality, BYTE nPitchAndFamily, const char* lpszFacename)
 {
     const std::wstring face = Utf8ToWide(lpszFacename ? lpszFacename : "");
-    return Attach(::CreateFontW(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline,
-                                cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality, nPitchAndFamily,
-                                face.c_str()));
+    return Attach(::CreateFontW(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline, cStrikeOut,
+                                nCharSet, nOutPrecision, nClipPrecision, nQuality, nPitchAndFamily, face.c_str()));
 }
 
-BOOL CFont::CreateFontIndirect(const LOGFONTW* lpLogFont) { return Attach(::CreateFontIndirectW(lpLogFont)); }
+BOOL CFont::CreateFontIndirect(const LOGFONTW* lpLogFont)
+{
+    return Attach(::CreateFontIndirectW(lpLogFont));
+}
 
 CDC* CDC::FromHandle(HDC hDC)
 {
@@ -55,6 +57,12 @@ SIZE CDC::GetTextExtent(const CString& text) const
     return size;
 }
 
-CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd) { m_hDC = ::BeginPaint(m_hWnd, &m_ps); }
+CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd)
+{
+    m_hDC = ::BeginPaint(m_hWnd, &m_ps);
+}
 
-CPaintDC::~CPaintDC() { ::EndPaint(m_hWnd, &m_ps); }
+CPaintDC::~CPaintDC()
+{
+    ::EndPaint(m_hWnd, &m_ps);
+}

@@ -9,7 +9,10 @@ const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
     return &map;
 }
 
-const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
+const AFX_MSGMAP* CCmdTarget::GetMessageMap() const
+{
+    return GetThisMessageMap();
+}
 
 bool CCmdTarget::Matches(const AFX_MSGMAP_ENTRY& entry, UINT message, WPARAM wParam)
 {

@@ -36,8 +36,7 @@ bool RegistryKey::ReadDword(const std::wstring& name, DWORD* value) const
     if (type != REG_DWORD || size != sizeof(DWORD))
         return false;
     DWORD data = 0;
-    if (RegQueryValueExW(m_key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data), &size) !=
-            ERROR_SUCCESS ||
+    if (RegQueryValueExW(m_key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data), &size) != ERROR_SUCCESS ||
         type != REG_DWORD || size != sizeof(DWORD))
         return false;
     *value = data;

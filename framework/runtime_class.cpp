@@ -2,7 +2,10 @@
 
 const CRuntimeClass CObject::classCObject = {"CObject", nullptr, nullptr};
 
-const CRuntimeClass* CObject::GetRuntimeClass() const { return RUNTIME_CLASS(CObject); }
+const CRuntimeClass* CObject::GetRuntimeClass() const
+{
+    return RUNTIME_CLASS(CObject);
+}
 
 bool CRuntimeClass::IsDerivedFrom(const CRuntimeClass* base) const
 {

@@ -35,12 +35,14 @@ void CWinApp::Enable3dControls()
     InitCommonControlsEx(&controls);
 }
 
-void CWinApp::SetRegistryKey(const char* lpszRegistryKey) { m_strRegistryKey = lpszRegistryKey; }
+void CWinApp::SetRegistryKey(const char* lpszRegistryKey)
+{
+    m_strRegistryKey = lpszRegistryKey;
+}
 
 std::wstring CWinApp::SectionPath(const char* lpszSection)
 {
-    return Utf8ToWide(std::string("Software\\") + m_strRegistryKey.str() + "\\" + GetAppName() + "\\" +
-                      lpszSection);
+    return Utf8ToWide(std::string("Software\\") + m_strRegistryKey.str() + "\\" + GetAppName() + "\\" + lpszSection);
 }
 
 UINT CWinApp::GetProfileInt(const char* lpszSection, const char* lpszEntry, int nDefault)
@@ -61,11 +63,20 @@ BOOL CWinApp::WriteProfileInt(const char* lpszSection, const char* lpszEntry, in
     return key.WriteDword(Utf8ToWide(lpszEntry), static_cast<DWORD>(nValue)) ? TRUE : FALSE;
 }
 
-CWinApp* AfxGetApp() { return s_app; }
+CWinApp* AfxGetApp()
+{
+    return s_app;
+}
 
-HINSTANCE AfxGetInstanceHandle() { return s_app ? s_app->m_hInstance : GetModuleHandleW(nullptr); }
+HINSTANCE AfxGetInstanceHandle()
+{
+    return s_app ? s_app->m_hInstance : GetModuleHandleW(nullptr);
+}
 
-HINSTANCE AfxGetResourceHandle() { return AfxGetInstanceHandle(); }
+HINSTANCE AfxGetResourceHandle()
+{
+    return AfxGetInstanceHandle();
+}
 
 int AfxWinMain(CWinApp& app, HINSTANCE hInstance)
 {

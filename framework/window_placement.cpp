@@ -2,8 +2,14 @@
 
 namespace {
 
-int Width(const RECT& r) { return r.right - r.left; }
-int Height(const RECT& r) { return r.bottom - r.top; }
+int Width(const RECT& r)
+{
+    return r.right - r.left;
+}
+int Height(const RECT& r)
+{
+    return r.bottom - r.top;
+}
 
 // The start that centres `length` on [low, high), then kept inside it; a
 // window larger than the area keeps its top-left corner visible.

@@ -53,8 +53,8 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
         return FALSE;
     m_hWnd = hWnd;
     SetPropW(hWnd, kObjectProperty, this);
-    m_pfnSuper = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::WndProc)));
+    m_pfnSuper =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::WndProc)));
     return TRUE;
 }
 
@@ -76,8 +76,14 @@ HWND CWnd::UnsubclassWindow()
     return hWnd;
 }
 
-CWnd* CWnd::GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
-DWORD CWnd::GetStyle() const { return static_cast<DWORD>(GetWindowLongPtrW(m_hWnd, GWL_STYLE)); }
+CWnd* CWnd::GetDlgItem(int nID) const
+{
+    return FromHandle(::GetDlgItem(m_hWnd, nID));
+}
+DWORD CWnd::GetStyle() const
+{
+    return static_cast<DWORD>(GetWindowLongPtrW(m_hWnd, GWL_STYLE));
+}
 
 void CWnd::GetWindowText(CString& text) const
 {
@@ -88,7 +94,10 @@ void CWnd::GetWindowText(CString& text) const
     text = CString::FromWide(wide);
 }
 
-CMenu* CWnd::GetSystemMenu(BOOL bRevert) const { return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert)); }
+CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
+{
+    return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert));
+}
 
 HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
 {
@@ -115,7 +124,10 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
     return dx.Failed() ? FALSE : TRUE;
 }
 
-LRESULT CWnd::Default() { return DefWindowProc(m_current.message, m_current.wParam, m_current.lParam); }
+LRESULT CWnd::Default()
+{
+    return DefWindowProc(m_current.message, m_current.wParam, m_current.lParam);
+}
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -136,8 +148,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
 {
     if (message == WM_COMMAND)
         return OnCommand(wParam, lParam);
-    if (IsCtlColorMessage(message) &&
-        ReflectCtlColor(wParam, lParam, message - WM_CTLCOLORMSGBOX, pResult))
+    if (IsCtlColorMessage(message) && ReflectCtlColor(wParam, lParam, message - WM_CTLCOLORMSGBOX, pResult))
         return TRUE;
     return DispatchMessageMap(message, wParam, lParam, pResult);
 }

@@ -13,7 +13,11 @@ class CDataExchange;
 class CMenu;
 
 struct CPoint : POINT {
-    CPoint(int px = 0, int py = 0) { x = px; y = py; }
+    CPoint(int px = 0, int py = 0)
+    {
+        x = px;
+        y = py;
+    }
     explicit CPoint(LPARAM packed)
     {
         x = static_cast<short>(LOWORD(packed));
@@ -28,7 +32,6 @@ public:
 
     CWnd() = default;
     ~CWnd() override;
-
 
     // The bound object of a window, or else a temporary wrapper (never null
     // for a non-null handle).

@@ -1,5 +1,7 @@
 // Resource ids. Shared by the resource script and the C++ code, so plain
 // #defines only (the resource compiler reads this file too).
+// The ids stand in one column, as in the resource script.
+// clang-format off
 #pragma once
 
 // Dialog templates

@@ -13,8 +13,7 @@ BEGIN_MESSAGE_MAP(CDialogSheet, CPropertySheet)
     ON_MESSAGE(WM_DPICHANGED, &CDialogSheet::OnDpiChanged)
 END_MESSAGE_MAP()
 
-CDialogSheet::CDialogSheet(CWnd* pParentWnd, UINT iSelectPage)
-    : CPropertySheet(IDS_APP_TITLE, pParentWnd, iSelectPage)
+CDialogSheet::CDialogSheet(CWnd* pParentWnd, UINT iSelectPage) : CPropertySheet(IDS_APP_TITLE, pParentWnd, iSelectPage)
 {
     std::apply([this](auto&... pages) { (AddPage(&pages), ...); }, m_conversionPages);
     m_psh.dwFlags |= PSH_NOAPPLYNOW | PSH_USEHICON;
@@ -42,7 +41,7 @@ LRESULT CDialogSheet::OnDpiChanged(WPARAM, LPARAM lParam)
     const LRESULT result = Default();
     const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
     ::SetWindowPos(m_hWnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     return result;
 }

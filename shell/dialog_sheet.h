@@ -22,5 +22,5 @@ protected:
 
 private:
     ConversionPages m_conversionPages;  // in tab order
-    HICON m_hIcon;  // shared resource icon: not released
+    HICON m_hIcon;                      // shared resource icon: not released
 };

@@ -10,6 +10,7 @@ int g_unitCount = 0;
 // order Celsius, Fahrenheit, Kelvin, which the temperature page relies on.
 // The angle factors multiply g_pi by the double nearest the fraction (not a
 // division by the denominator: that differs in the last bit).
+// clang-format off
 constexpr UnitRecord g_units[kTableRows] = {
 
     // length
@@ -240,6 +241,7 @@ constexpr UnitRecord g_units[kTableRows] = {
     // end of the table
     {kEndCategory, 0, "", "", "", 0.0},
 };
+// clang-format on
 
 int CountUnitRows(const UnitRecord* table, int rows)
 {

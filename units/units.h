@@ -16,17 +16,29 @@ struct UnitRecord {
 
 // Category codes. A page's category code equals its tab position.
 enum UnitCategory : std::int32_t {
-    kLength, kVolume, kMass, kTemperature, kArea, kDensity, kForce,
-    kPressure, kEnergy, kPower, kAngle, kTime, kSpeed, kFlow,
+    kLength,
+    kVolume,
+    kMass,
+    kTemperature,
+    kArea,
+    kDensity,
+    kForce,
+    kPressure,
+    kEnergy,
+    kPower,
+    kAngle,
+    kTime,
+    kSpeed,
+    kFlow,
     kCategoryCount,
     kEndCategory = 99,
 };
 
 constexpr int kTableRows = 198;  // 197 units and the end row
 
-extern const double g_pi;                    // 3.1415926535, the table's own pi
-extern const UnitRecord g_units[kTableRows]; // rows of one category are contiguous
-extern int g_unitCount;                      // 0 until the sheet counts the table
+extern const double g_pi;                     // 3.1415926535, the table's own pi
+extern const UnitRecord g_units[kTableRows];  // rows of one category are contiguous
+extern int g_unitCount;                       // 0 until the sheet counts the table
 
 // The index of the end row: 0 if row 0 is the end row, otherwise the first row
 // after row 0 whose category is the end category. `rows` bounds the walk.

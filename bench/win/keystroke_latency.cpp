@@ -6,8 +6,8 @@
 // controls in a plain window, and the value field of the converter's own
 // window shown with none of its code (bench/win/sheet_floor.h). The three
 // take turns in short blocks, so a busy machine slows them alike.
-#include <commctrl.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>

@@ -4,9 +4,9 @@
 //   startup_probe <runs> <program.exe> <caption> [<program.exe> <caption>]...
 // Prints one line per program, named by its file name, with the medians and
 // the fastest start.
+#include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
-#include <windows.h>
 
 #include <algorithm>
 #include <cstdio>

@@ -39,10 +39,22 @@ struct Rgb {
 
 // The sixteen colours of the standard VGA palette, in the order Windows uses.
 constexpr std::array<Rgb, 16> kVga = {{
-    {0, 0, 0},       {128, 0, 0},   {0, 128, 0},   {128, 128, 0},
-    {0, 0, 128},     {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
-    {128, 128, 128}, {255, 0, 0},   {0, 255, 0},   {255, 255, 0},
-    {0, 0, 255},     {255, 0, 255}, {0, 255, 255}, {255, 255, 255},
+    {0, 0, 0},
+    {128, 0, 0},
+    {0, 128, 0},
+    {128, 128, 0},
+    {0, 0, 128},
+    {128, 0, 128},
+    {0, 128, 128},
+    {192, 192, 192},
+    {128, 128, 128},
+    {255, 0, 0},
+    {0, 255, 0},
+    {255, 255, 0},
+    {0, 0, 255},
+    {255, 0, 255},
+    {0, 255, 255},
+    {255, 255, 255},
 }};
 
 constexpr int kBlack = 0;
@@ -52,7 +64,8 @@ constexpr int kWhite = 15;
 // Letters of the pixel tables: one per VGA colour, '.' is transparent.
 constexpr char kColourLetters[] = "KmgonptsdrlybfcW";
 
-int colourIndex(char c) {
+int colourIndex(char c)
+{
     const char* p = std::strchr(kColourLetters, c);
     return (p && c != '\0') ? static_cast<int>(p - kColourLetters) : -1;
 }
@@ -62,57 +75,24 @@ int colourIndex(char c) {
 
 // Program icon: a double arrow over a ruler.
 const char* const kIcon32[32] = {
-    "................................",
-    "................................",
-    "........K..............K........",
-    ".......KbK............KbK.......",
-    "......KbbK............KbbK......",
-    ".....KbbbK............KbbbK.....",
-    "....KbbbbK............KbbbbK....",
-    "...KbbbbbKKKKKKKKKKKKKKbbbbbK...",
-    "..KbbbbbccccccccccccccccbbbbbK..",
-    ".KbbbbbbbbbbbbbbbbbbbbbbbbbbbbK.",
-    "KbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbK",
-    ".KbbbbbbbbbbbbbbbbbbbbbbbbbbbbK.",
-    "..KbbbbbbbbbbbbbbbbbbbbbbbbbbK..",
-    "...KbbbbbKKKKKKKKKKKKKKbbbbbK...",
-    "....KbbbbK............KbbbbK....",
-    ".....KbbbK............KbbbK.....",
-    "......KbbK............KbbK......",
-    ".......KbK............KbK.......",
-    "........K..............K........",
-    "................................",
-    "KKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKK",
-    "KyyyKyyKyyKyyKyyKyyKyyKyyKyyKyyK",
-    "KyyyKyyKyyKyyKyyKyyKyyKyyKyyKyyK",
-    "KyyyKyyKyyKyyKyyKyyKyyKyyKyyKyyK",
-    "KyyyKyyyyyKyyyyyKyyyyyKyyyyyKyyK",
-    "KyyyKyyyyyKyyyyyKyyyyyKyyyyyKyyK",
-    "KyyyyyyyyyyyyyyyKyyyyyyyyyyyyyyK",
-    "KyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyK",
-    "KyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyK",
-    "KooooooooooooooooooooooooooooooK",
-    "KKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKK",
-    "................................",
+    "................................", "................................", "........K..............K........",
+    ".......KbK............KbK.......", "......KbbK............KbbK......", ".....KbbbK............KbbbK.....",
+    "....KbbbbK............KbbbbK....", "...KbbbbbKKKKKKKKKKKKKKbbbbbK...", "..KbbbbbccccccccccccccccbbbbbK..",
+    ".KbbbbbbbbbbbbbbbbbbbbbbbbbbbbK.", "KbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbK", ".KbbbbbbbbbbbbbbbbbbbbbbbbbbbbK.",
+    "..KbbbbbbbbbbbbbbbbbbbbbbbbbbK..", "...KbbbbbKKKKKKKKKKKKKKbbbbbK...", "....KbbbbK............KbbbbK....",
+    ".....KbbbK............KbbbK.....", "......KbbK............KbbK......", ".......KbK............KbK.......",
+    "........K..............K........", "................................", "KKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKK",
+    "KyyyKyyKyyKyyKyyKyyKyyKyyKyyKyyK", "KyyyKyyKyyKyyKyyKyyKyyKyyKyyKyyK", "KyyyKyyKyyKyyKyyKyyKyyKyyKyyKyyK",
+    "KyyyKyyyyyKyyyyyKyyyyyKyyyyyKyyK", "KyyyKyyyyyKyyyyyKyyyyyKyyyyyKyyK", "KyyyyyyyyyyyyyyyKyyyyyyyyyyyyyyK",
+    "KyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyK", "KyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyK", "KooooooooooooooooooooooooooooooK",
+    "KKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKK", "................................",
 };
 
 const char* const kIcon16[16] = {
-    "....K......K....",
-    "...KbK....KbK...",
-    "..KbbKKKKKKbbK..",
-    ".KbbbbbbbbbbbbK.",
-    "KbbbbbbbbbbbbbbK",
-    ".KbbbbbbbbbbbbK.",
-    "..KbbKKKKKKbbK..",
-    "...KbK....KbK...",
-    "....K......K....",
-    "................",
-    "KKKKKKKKKKKKKKKK",
-    "KyyKyyKyyKyyKyyK",
-    "KyyKyyyyyyyyKyyK",
-    "KyyyyyyyyyyyyyyK",
-    "KooooooooooooooK",
-    "KKKKKKKKKKKKKKKK",
+    "....K......K....", "...KbK....KbK...", "..KbbKKKKKKbbK..", ".KbbbbbbbbbbbbK.",
+    "KbbbbbbbbbbbbbbK", ".KbbbbbbbbbbbbK.", "..KbbKKKKKKbbK..", "...KbK....KbK...",
+    "....K......K....", "................", "KKKKKKKKKKKKKKKK", "KyyKyyKyyKyyKyyK",
+    "KyyKyyyyyyyyKyyK", "KyyyyyyyyyyyyyyK", "KooooooooooooooK", "KKKKKKKKKKKKKKKK",
 };
 
 // Link cursor: a hand with the index finger raised. 'K' black outline,
@@ -120,38 +100,17 @@ const char* const kIcon16[16] = {
 constexpr int kHotX = 6;
 constexpr int kHotY = 0;
 const char* const kCursor[32] = {
-    ".....KKK........................",
-    "....KWWWK.......................",
-    "....KWWWK.......................",
-    "....KWWWK.......................",
-    "....KWWWK.......................",
-    "....KWWWKKK.....................",
-    "....KWWWKWWKKK..................",
-    "....KWWWKWWKWWKKK...............",
-    "....KWWWKWWKWWKWWK..............",
-    "KKK.KWWWKWWKWWKWWK..............",
-    "KWWKKWWWWWWWWWWWWK..............",
-    "KWWWKWWWWWWWWWWWWK..............",
-    ".KWWWWWWWWWWWWWWWK..............",
-    "..KWWWWWWWWWWWWWWK..............",
-    "..KWWWWWWWWWWWWWWK..............",
-    "...KWWWWWWWWWWWWWK..............",
-    "...KWWWWWWWWWWWWK...............",
-    "....KWWWWWWWWWWWK...............",
-    "....KWWWWWWWWWWK................",
-    ".....KWWWWWWWWWK................",
-    ".....KWWWWWWWWWK................",
-    ".....KKKKKKKKKKK................",
-    "................................",
-    "................................",
-    "................................",
-    "................................",
-    "................................",
-    "................................",
-    "................................",
-    "................................",
-    "................................",
-    "................................",
+    ".....KKK........................", "....KWWWK.......................", "....KWWWK.......................",
+    "....KWWWK.......................", "....KWWWK.......................", "....KWWWKKK.....................",
+    "....KWWWKWWKKK..................", "....KWWWKWWKWWKKK...............", "....KWWWKWWKWWKWWK..............",
+    "KKK.KWWWKWWKWWKWWK..............", "KWWKKWWWWWWWWWWWWK..............", "KWWWKWWWWWWWWWWWWK..............",
+    ".KWWWWWWWWWWWWWWWK..............", "..KWWWWWWWWWWWWWWK..............", "..KWWWWWWWWWWWWWWK..............",
+    "...KWWWWWWWWWWWWWK..............", "...KWWWWWWWWWWWWK...............", "....KWWWWWWWWWWWK...............",
+    "....KWWWWWWWWWWK................", ".....KWWWWWWWWWK................", ".....KWWWWWWWWWK................",
+    ".....KKKKKKKKKKK................", "................................", "................................",
+    "................................", "................................", "................................",
+    "................................", "................................", "................................",
+    "................................", "................................",
 };
 
 // Pixel font of the word mark, 7 rows high; '#' is ink.
@@ -173,8 +132,8 @@ const Glyph kFont[] = {
 constexpr char kWordMark[] = "BRODVIK";
 constexpr int kLogoWidth = 103;
 constexpr int kLogoHeight = 26;
-constexpr int kFontScale = 2;   // each font pixel becomes 2x2
-constexpr int kLetterGap = 2;   // font pixels between letters
+constexpr int kFontScale = 2;  // each font pixel becomes 2x2
+constexpr int kLetterGap = 2;  // font pixels between letters
 
 // ---------------------------------------------------------------------------
 // Images in memory
@@ -188,12 +147,12 @@ struct Image {
     void set(int x, int y, int v) { px[static_cast<size_t>(y * width + x)] = v; }
 };
 
-Image fromTable(const char* const* rows, int w, int h, int (*map)(char)) {
+Image fromTable(const char* const* rows, int w, int h, int (*map)(char))
+{
     Image img{w, h, std::vector<int>(static_cast<size_t>(w * h), -1)};
     for (int y = 0; y < h; ++y) {
         if (static_cast<int>(std::strlen(rows[y])) != w)
-            throw std::runtime_error("pixel table row " + std::to_string(y) +
-                                     " is not " + std::to_string(w) + " wide");
+            throw std::runtime_error("pixel table row " + std::to_string(y) + " is not " + std::to_string(w) + " wide");
         for (int x = 0; x < w; ++x) {
             char c = rows[y][x];
             int v = c == '.' ? -1 : map(c);
@@ -205,19 +164,22 @@ Image fromTable(const char* const* rows, int w, int h, int (*map)(char)) {
     return img;
 }
 
-int cursorLetter(char c) {
+int cursorLetter(char c)
+{
     return c == 'K' ? 0 : c == 'W' ? 1 : -1;
 }
 
-const Glyph& glyphFor(char c) {
+const Glyph& glyphFor(char c)
+{
     for (const Glyph& g : kFont)
-        if (g.letter == c) return g;
+        if (g.letter == c)
+            return g;
     throw std::runtime_error(std::string("no glyph for '") + c + "'");
 }
 
-Image drawLogo() {
-    Image img{kLogoWidth, kLogoHeight,
-              std::vector<int>(static_cast<size_t>(kLogoWidth * kLogoHeight), kNavy)};
+Image drawLogo()
+{
+    Image img{kLogoWidth, kLogoHeight, std::vector<int>(static_cast<size_t>(kLogoWidth * kLogoHeight), kNavy)};
     for (int x = 0; x < kLogoWidth; ++x) {
         img.set(x, 0, kWhite);
         img.set(x, kLogoHeight - 1, kWhite);
@@ -252,24 +214,30 @@ Image drawLogo() {
 // ---------------------------------------------------------------------------
 // Writing
 
-void put16(Bytes& b, unsigned v) {
+void put16(Bytes& b, unsigned v)
+{
     b.push_back(static_cast<std::uint8_t>(v));
     b.push_back(static_cast<std::uint8_t>(v >> 8));
 }
-void put32(Bytes& b, std::uint32_t v) {
+void put32(Bytes& b, std::uint32_t v)
+{
     put16(b, v & 0xFFFF);
     put16(b, v >> 16);
 }
 
-int strideBytes(int width, int bpp) { return ((width * bpp + 31) / 32) * 4; }
+int strideBytes(int width, int bpp)
+{
+    return ((width * bpp + 31) / 32) * 4;
+}
 
-void putInfoHeader(Bytes& b, int w, int h, int bpp, std::uint32_t imageBytes, int colours) {
+void putInfoHeader(Bytes& b, int w, int h, int bpp, std::uint32_t imageBytes, int colours)
+{
     put32(b, 40);
     put32(b, static_cast<std::uint32_t>(w));
     put32(b, static_cast<std::uint32_t>(h));
     put16(b, 1);
     put16(b, static_cast<unsigned>(bpp));
-    put32(b, 0);   // BI_RGB
+    put32(b, 0);  // BI_RGB
     put32(b, imageBytes);
     put32(b, 0);
     put32(b, 0);
@@ -277,7 +245,8 @@ void putInfoHeader(Bytes& b, int w, int h, int bpp, std::uint32_t imageBytes, in
     put32(b, 0);
 }
 
-void putPalette(Bytes& b, const Rgb* colours, int n) {
+void putPalette(Bytes& b, const Rgb* colours, int n)
+{
     for (int i = 0; i < n; ++i) {
         b.push_back(colours[i].b);
         b.push_back(colours[i].g);
@@ -288,34 +257,37 @@ void putPalette(Bytes& b, const Rgb* colours, int n) {
 
 // Packs pixel indices bottom-up at the given depth; a transparent pixel is
 // stored as index 0.
-void putPixels(Bytes& b, const Image& img, int bpp) {
+void putPixels(Bytes& b, const Image& img, int bpp)
+{
     const int stride = strideBytes(img.width, bpp);
     for (int y = img.height - 1; y >= 0; --y) {
         Bytes row(static_cast<size_t>(stride), 0);
         for (int x = 0; x < img.width; ++x) {
             const int v = std::max(img.at(x, y), 0);
             const int bit = x * bpp;
-            row[static_cast<size_t>(bit / 8)] |=
-                static_cast<std::uint8_t>(v << (8 - bpp - bit % 8));
+            row[static_cast<size_t>(bit / 8)] |= static_cast<std::uint8_t>(v << (8 - bpp - bit % 8));
         }
         b.insert(b.end(), row.begin(), row.end());
     }
 }
 
 // AND mask: 1 where the pixel is transparent.
-void putMask(Bytes& b, const Image& img) {
+void putMask(Bytes& b, const Image& img)
+{
     const int stride = strideBytes(img.width, 1);
     for (int y = img.height - 1; y >= 0; --y) {
         Bytes row(static_cast<size_t>(stride), 0);
         for (int x = 0; x < img.width; ++x)
-            if (img.at(x, y) < 0) row[static_cast<size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+            if (img.at(x, y) < 0)
+                row[static_cast<size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
         b.insert(b.end(), row.begin(), row.end());
     }
 }
 
 // One image of an icon or cursor file: header with doubled height, palette,
 // colour (XOR) bits, AND mask.
-Bytes iconImage(const Image& img, int bpp, const Rgb* palette, int colours) {
+Bytes iconImage(const Image& img, int bpp, const Rgb* palette, int colours)
+{
     const auto xorBytes = static_cast<std::uint32_t>(strideBytes(img.width, bpp) * img.height);
     const auto andBytes = static_cast<std::uint32_t>(strideBytes(img.width, 1) * img.height);
     Bytes b;
@@ -329,13 +301,14 @@ Bytes iconImage(const Image& img, int bpp, const Rgb* palette, int colours) {
 struct DirEntry {
     const Image* img;
     int bpp;
-    int colourCount;   // the entry's colour count byte
-    unsigned field4;   // planes (icon) or hot spot x (cursor)
-    unsigned field6;   // bit count (icon) or hot spot y (cursor)
+    int colourCount;  // the entry's colour count byte
+    unsigned field4;  // planes (icon) or hot spot x (cursor)
+    unsigned field6;  // bit count (icon) or hot spot y (cursor)
     Bytes data;
 };
 
-Bytes iconDirectory(unsigned type, std::vector<DirEntry>& entries) {
+Bytes iconDirectory(unsigned type, std::vector<DirEntry>& entries)
+{
     Bytes b;
     put16(b, 0);
     put16(b, type);
@@ -352,11 +325,13 @@ Bytes iconDirectory(unsigned type, std::vector<DirEntry>& entries) {
         put32(b, offset);
         offset += static_cast<std::uint32_t>(e.data.size());
     }
-    for (const DirEntry& e : entries) b.insert(b.end(), e.data.begin(), e.data.end());
+    for (const DirEntry& e : entries)
+        b.insert(b.end(), e.data.begin(), e.data.end());
     return b;
 }
 
-Bytes makeIcon() {
+Bytes makeIcon()
+{
     const Image big = fromTable(kIcon32, 32, 32, colourIndex);
     const Image small = fromTable(kIcon16, 16, 16, colourIndex);
     std::vector<DirEntry> entries = {
@@ -366,7 +341,8 @@ Bytes makeIcon() {
     return iconDirectory(1, entries);
 }
 
-Bytes makeCursor() {
+Bytes makeCursor()
+{
     const Image hand = fromTable(kCursor, 32, 32, cursorLetter);
     const Rgb mono[2] = {{0, 0, 0}, {255, 255, 255}};
     std::vector<DirEntry> entries = {
@@ -375,7 +351,8 @@ Bytes makeCursor() {
     return iconDirectory(2, entries);
 }
 
-Bytes makeLogo() {
+Bytes makeLogo()
+{
     const Image logo = drawLogo();
     const auto pixelBytes = static_cast<std::uint32_t>(strideBytes(logo.width, 4) * logo.height);
     const std::uint32_t offset = 14 + 40 + 16 * 4;
@@ -397,22 +374,24 @@ Bytes makeLogo() {
 struct Reader {
     const Bytes& b;
     std::string what;
-    void need(bool ok, const std::string& msg) const {
-        if (!ok) throw std::runtime_error(what + ": " + msg);
+    void need(bool ok, const std::string& msg) const
+    {
+        if (!ok)
+            throw std::runtime_error(what + ": " + msg);
     }
-    unsigned u8(size_t at) const {
+    unsigned u8(size_t at) const
+    {
         need(at < b.size(), "truncated at byte " + std::to_string(at));
         return b[at];
     }
     unsigned u16(size_t at) const { return u8(at) | (u8(at + 1) << 8); }
-    std::uint32_t u32(size_t at) const {
-        return u16(at) | (static_cast<std::uint32_t>(u16(at + 2)) << 16);
-    }
+    std::uint32_t u32(size_t at) const { return u16(at) | (static_cast<std::uint32_t>(u16(at + 2)) << 16); }
     std::int32_t s32(size_t at) const { return static_cast<std::int32_t>(u32(at)); }
 };
 
 // Reads the BITMAPINFOHEADER at `at` and checks what every image here shares.
-void checkInfoHeader(const Reader& r, size_t at, int w, int h, int bpp) {
+void checkInfoHeader(const Reader& r, size_t at, int w, int h, int bpp)
+{
     r.need(r.u32(at) == 40, "info header size is not 40");
     r.need(r.s32(at + 4) == w, "width is not " + std::to_string(w));
     r.need(r.s32(at + 8) == h, "height field is not " + std::to_string(h));
@@ -421,16 +400,18 @@ void checkInfoHeader(const Reader& r, size_t at, int w, int h, int bpp) {
     r.need(r.u32(at + 16) == 0, "compression is not BI_RGB");
 }
 
-void checkPalette(const Reader& r, size_t at, const Rgb* expected, int n) {
+void checkPalette(const Reader& r, size_t at, const Rgb* expected, int n)
+{
     for (int i = 0; i < n; ++i) {
         const size_t p = at + 4 * static_cast<size_t>(i);
-        r.need(r.u8(p) == expected[i].b && r.u8(p + 1) == expected[i].g &&
-                   r.u8(p + 2) == expected[i].r && r.u8(p + 3) == 0,
+        r.need(r.u8(p) == expected[i].b && r.u8(p + 1) == expected[i].g && r.u8(p + 2) == expected[i].r &&
+                   r.u8(p + 3) == 0,
                "palette entry " + std::to_string(i) + " is wrong");
     }
 }
 
-unsigned pixelAt(const Reader& r, size_t bits, int width, int height, int bpp, int x, int y) {
+unsigned pixelAt(const Reader& r, size_t bits, int width, int height, int bpp, int x, int y)
+{
     const size_t row = bits + static_cast<size_t>(strideBytes(width, bpp) * (height - 1 - y));
     const int bit = x * bpp;
     return (r.u8(row + static_cast<size_t>(bit / 8)) >> (8 - bpp - bit % 8)) & ((1u << bpp) - 1);
@@ -443,9 +424,9 @@ struct ImageShape {
 
 // Checks an .ico (type 1) or .cur (type 2) file: directory, each image's
 // header, palette and masks; for a cursor also the hot spot.
-void checkIconFile(const Bytes& b, const std::string& name, unsigned type,
-                   const std::vector<ImageShape>& shapes, const Rgb* palette, int colours,
-                   int hotX = -1, int hotY = -1) {
+void checkIconFile(const Bytes& b, const std::string& name, unsigned type, const std::vector<ImageShape>& shapes,
+                   const Rgb* palette, int colours, int hotX = -1, int hotY = -1)
+{
     Reader r{b, name};
     r.need(b.size() >= 6, "shorter than its directory header");
     r.need(r.u16(0) == 0, "reserved word is not 0");
@@ -493,8 +474,8 @@ void checkIconFile(const Bytes& b, const std::string& name, unsigned type,
                 if (mask) {
                     // A transparent pixel must be black in the colour bits,
                     // or it would show up inverted on the screen.
-                    r.need(colour == 0, "transparent pixel (" + std::to_string(x) + "," +
-                                            std::to_string(y) + ") is not black" + tag);
+                    r.need(colour == 0, "transparent pixel (" + std::to_string(x) + "," + std::to_string(y) +
+                                            ") is not black" + tag);
                     ++transparent;
                 } else {
                     ++opaque;
@@ -508,16 +489,19 @@ void checkIconFile(const Bytes& b, const std::string& name, unsigned type,
     r.need(expectOffset == b.size(), "file has trailing bytes");
 }
 
-void checkIcon(const Bytes& b) {
+void checkIcon(const Bytes& b)
+{
     checkIconFile(b, "jednotar.ico", 1, {{32, 4}, {16, 4}}, kVga.data(), 16);
 }
 
-void checkCursor(const Bytes& b) {
+void checkCursor(const Bytes& b)
+{
     const Rgb mono[2] = {{0, 0, 0}, {255, 255, 255}};
     checkIconFile(b, "link.cur", 2, {{32, 1}}, mono, 2, kHotX, kHotY);
 }
 
-void checkLogo(const Bytes& b) {
+void checkLogo(const Bytes& b)
+{
     Reader r{b, "logo.bmp"};
     const int w = kLogoWidth, h = kLogoHeight;
     const size_t offset = 14 + 40 + 64;
@@ -542,8 +526,8 @@ void checkLogo(const Bytes& b) {
                 r.need(v == kWhite, "frame pixel (" + std::to_string(x) + "," + std::to_string(y) + ") is not white");
                 continue;
             }
-            r.need(v == kWhite || v == kNavy, "pixel (" + std::to_string(x) + "," + std::to_string(y) +
-                                                  ") is neither white nor navy");
+            r.need(v == kWhite || v == kNavy,
+                   "pixel (" + std::to_string(x) + "," + std::to_string(y) + ") is neither white nor navy");
             if (v == kWhite) {
                 minX = std::min(minX, x);
                 maxX = std::max(maxX, x);
@@ -567,7 +551,8 @@ struct Output {
     std::function<void(const Bytes&)> check;
 };
 
-const std::vector<Output>& outputs() {
+const std::vector<Output>& outputs()
+{
     static const std::vector<Output> list = {
         {"jednotar.ico", makeIcon, checkIcon},
         {"logo.bmp", makeLogo, checkLogo},
@@ -576,19 +561,24 @@ const std::vector<Output>& outputs() {
     return list;
 }
 
-Bytes readFile(const std::string& path) {
+Bytes readFile(const std::string& path)
+{
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path);
+    if (!in)
+        throw std::runtime_error("cannot read " + path);
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-void writeFile(const std::string& path, const Bytes& b) {
+void writeFile(const std::string& path, const Bytes& b)
+{
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
-    if (!out) throw std::runtime_error("cannot write " + path);
+    if (!out)
+        throw std::runtime_error("cannot write " + path);
 }
 
-int generate(const std::string& dir) {
+int generate(const std::string& dir)
+{
     for (const Output& o : outputs()) {
         const std::string path = dir + "/" + o.name;
         writeFile(path, o.make());
@@ -598,7 +588,8 @@ int generate(const std::string& dir) {
     return 0;
 }
 
-int checkDir(const std::string& dir) {
+int checkDir(const std::string& dir)
+{
     for (const Output& o : outputs()) {
         o.check(readFile(dir + "/" + o.name));
         std::cout << "ok " << o.name << "\n";
@@ -608,14 +599,15 @@ int checkDir(const std::string& dir) {
 
 // Damages each image in ways a broken writer could and expects the checker
 // to refuse every one of them.
-int selftest() {
+int selftest()
+{
     struct Damage {
         const char* file;
         const char* what;
         std::function<void(Bytes&)> apply;
     };
     auto setByte = [](size_t at, std::uint8_t v) { return [=](Bytes& b) { b[at] = v; }; };
-    const size_t ico32 = 6 + 32;                // first image of the icon
+    const size_t ico32 = 6 + 32;  // first image of the icon
     const size_t ico32Mask = ico32 + 40 + 64 + 16 * 32;
     const size_t curImg = 6 + 16;
     const size_t bmpBits = 14 + 40 + 64;
@@ -631,7 +623,8 @@ int selftest() {
         {"jednotar.ico", "truncated", [](Bytes& b) { b.resize(b.size() - 4); }},
         {"link.cur", "hot spot x moved", setByte(6 + 4, 7)},
         {"link.cur", "hot spot y moved", setByte(6 + 6, 1)},
-        {"link.cur", "fully transparent", [=](Bytes& b) {
+        {"link.cur", "fully transparent",
+         [=](Bytes& b) {
              std::fill(b.begin() + static_cast<long>(curImg + 48), b.begin() + static_cast<long>(curImg + 48 + 128), 0);
              std::fill(b.begin() + static_cast<long>(curImg + 48 + 128), b.end(), 0xFF);
          }},
@@ -640,18 +633,19 @@ int selftest() {
         {"logo.bmp", "height 25", setByte(14 + 8, 25)},
         {"logo.bmp", "frame broken", setByte(bmpBits, 0x44)},
         {"logo.bmp", "stray colour", setByte(bmpBits + 52 * 3 + 1, 0x49)},
-        {"logo.bmp", "word mark off centre", [=](Bytes& b) {
+        {"logo.bmp", "word mark off centre",
+         [=](Bytes& b) {
              // shift every inner row two pixels to the right
              for (int pass = 0; pass < 2; ++pass)
-             for (int y = 1; y < kLogoHeight - 1; ++y) {
-                 std::uint8_t* row = &b[bmpBits + static_cast<size_t>(52 * y)];
-                 for (int x = kLogoWidth - 2; x > 1; --x) {
-                     auto get = [&](int i) { return (row[i / 2] >> (i % 2 ? 0 : 4)) & 0xF; };
-                     const int v = get(x - 1);
-                     row[x / 2] = static_cast<std::uint8_t>(x % 2 ? (row[x / 2] & 0xF0) | v
-                                                                  : (row[x / 2] & 0x0F) | (v << 4));
+                 for (int y = 1; y < kLogoHeight - 1; ++y) {
+                     std::uint8_t* row = &b[bmpBits + static_cast<size_t>(52 * y)];
+                     for (int x = kLogoWidth - 2; x > 1; --x) {
+                         auto get = [&](int i) { return (row[i / 2] >> (i % 2 ? 0 : 4)) & 0xF; };
+                         const int v = get(x - 1);
+                         row[x / 2] = static_cast<std::uint8_t>(x % 2 ? (row[x / 2] & 0xF0) | v
+                                                                      : (row[x / 2] & 0x0F) | (v << 4));
+                     }
                  }
-             }
          }},
     };
 
@@ -666,8 +660,8 @@ int selftest() {
     }
     for (const Damage& d : damages) {
         const auto& list = outputs();
-        const auto it = std::find_if(list.begin(), list.end(),
-                                     [&](const Output& o) { return std::strcmp(o.name, d.file) == 0; });
+        const auto it =
+            std::find_if(list.begin(), list.end(), [&](const Output& o) { return std::strcmp(o.name, d.file) == 0; });
         Bytes b = it->make();
         d.apply(b);
         try {
@@ -683,11 +677,15 @@ int selftest() {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     try {
-        if (argc == 2 && std::strcmp(argv[1], "--selftest") == 0) return selftest();
-        if (argc == 3 && std::strcmp(argv[1], "--check") == 0) return checkDir(argv[2]);
-        if (argc == 2 && argv[1][0] != '-') return generate(argv[1]);
+        if (argc == 2 && std::strcmp(argv[1], "--selftest") == 0)
+            return selftest();
+        if (argc == 3 && std::strcmp(argv[1], "--check") == 0)
+            return checkDir(argv[2]);
+        if (argc == 2 && argv[1][0] != '-')
+            return generate(argv[1]);
         std::cerr << "usage: imagegen OUTDIR | --check DIR | --selftest\n";
         return 2;
     } catch (const std::exception& e) {

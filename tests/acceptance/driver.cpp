@@ -143,26 +143,31 @@ private:
     HWND Control(int id) const
     {
         switch (id) {
-        case kValueField: return controls_[0];
-        case kResultField: return controls_[1];
-        case kFromList: return controls_[2];
-        case kToList: return controls_[3];
-        default: return nullptr;
+            case kValueField:
+                return controls_[0];
+            case kResultField:
+                return controls_[1];
+            case kFromList:
+                return controls_[2];
+            case kToList:
+                return controls_[3];
+            default:
+                return nullptr;
         }
     }
 
     void CheckFields(const Step& step, bool acted, const std::string& value, const std::string& result)
     {
         if (!acted) {
-            Fail(step, "the step could not be done" +
-                           (target_->Alive() ? std::string() : ": " + target_->LostReason()));
+            Fail(step,
+                 "the step could not be done" + (target_->Alive() ? std::string() : ": " + target_->LostReason()));
             return;
         }
         std::string seenValue = target_->Text(Control(kValueField));
         std::string seenResult = target_->Text(Control(kResultField));
         Check(step, seenValue == value && seenResult == result,
-              "expected value " + Quoted(value) + " result " + Quoted(result) + ", seen value " +
-                  Quoted(seenValue) + " result " + Quoted(seenResult));
+              "expected value " + Quoted(value) + " result " + Quoted(result) + ", seen value " + Quoted(seenValue) +
+                  " result " + Quoted(seenResult));
     }
 
     void CheckRegistry(const Step& step)
@@ -298,13 +303,14 @@ private:
         }
         dialog_ = target_->FindWindowOf(L"#32770", kPrecisionCaption, kDialogMs);
         if (!dialog_) {
-            Fail(step, "no window \"Nastaven\xC3\xAD p\xC5\x99" "esnosti\" appeared");
+            Fail(step, "no window \"Nastaven\xC3\xAD p\xC5\x99"
+                       "esnosti\" appeared");
             return;
         }
         target_->Sync(dialog_);
         std::string shown = target_->Text(GetDlgItem(dialog_, kPrecisionField));
-        Check(step, shown == step.Field(1), "expected the field to show " + Quoted(step.Field(1)) + ", seen " +
-                                                Quoted(shown));
+        Check(step, shown == step.Field(1),
+              "expected the field to show " + Quoted(step.Field(1)) + ", seen " + Quoted(shown));
     }
 
     void TypeInDialog(const Step& step)
@@ -410,8 +416,8 @@ private:
             TypeInDialog(step);
         } else if (name == "about-open") {
             OpenAbout(step);
-        } else if (name == "dialog-ok" || name == "dialog-cancel" || name == "dialog-escape" ||
-                   name == "about-ok" || name == "about-escape") {
+        } else if (name == "dialog-ok" || name == "dialog-cancel" || name == "dialog-escape" || name == "about-ok" ||
+                   name == "about-escape") {
             CloseDialog(step);
         } else {
             Fail(step, "unknown step " + Quoted(name));

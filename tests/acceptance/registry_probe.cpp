@@ -16,8 +16,8 @@ void AppendKey(HKEY key, const std::wstring& path, std::string& out)
 {
     FILETIME written{};
     DWORD subkeys = 0, values = 0, maxSubkey = 0, maxValueName = 0, maxData = 0;
-    RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, &subkeys, &maxSubkey, nullptr, &values, &maxValueName,
-                     &maxData, nullptr, &written);
+    RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, &subkeys, &maxSubkey, nullptr, &values, &maxValueName, &maxData,
+                     nullptr, &written);
     char line[96];
     std::snprintf(line, sizeof line, "] written %08lx%08lx\n", static_cast<unsigned long>(written.dwHighDateTime),
                   static_cast<unsigned long>(written.dwLowDateTime));

@@ -7,9 +7,9 @@
 // HKCU\Software\Brodvik\Jednotar jednotek\Settings, value "Precision".
 struct StoredPrecision {
     bool present = false;
-    unsigned long type = 0;    // REG_DWORD expected
-    unsigned long size = 0;    // 4 expected
-    unsigned long value = 0;   // the DWORD, when type and size fit
+    unsigned long type = 0;        // REG_DWORD expected
+    unsigned long size = 0;        // 4 expected
+    unsigned long value = 0;       // the DWORD, when type and size fit
     std::string Describe() const;  // "none", "5", or what is wrong with it
 };
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 struct Step {
-    int line = 0;                     // 1-based line in the file
-    std::vector<std::string> fields;  // fields[0] is the step's name
+    int line = 0;                              // 1-based line in the file
+    std::vector<std::string> fields;           // fields[0] is the step's name
     const std::string& Field(size_t i) const;  // "" past the end
     int Number(size_t i) const;                // the field as an integer, -9999 if it is none
 };

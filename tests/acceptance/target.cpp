@@ -12,8 +12,8 @@
 
 namespace {
 
-const DWORD kStartMs = 20000;      // a first Wine start may be slow
-const DWORD kSettleMs = 5000;      // longest wait for a posted keystroke
+const DWORD kStartMs = 20000;  // a first Wine start may be slow
+const DWORD kSettleMs = 5000;  // longest wait for a posted keystroke
 
 }  // namespace
 

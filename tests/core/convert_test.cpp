@@ -47,15 +47,16 @@ TEST(ConvertEntry, GivesTheResultAndTheRewrittenValue)
 
 TEST(ConvertEntry, TemperatureFollowsItsFormulas)
 {
-    const struct { const char* text; int from, to; const char* result; const char* value; } cases[] = {
-        {"100", 0, 1, "212.00000 °F", "100.00000 C"},
-        {"-40", 0, 1, "-40.00000 °F", "-40.00000 C"},
-        {"0", 1, 2, "255.37222 K", "0.00000 °F"},
-        {"20", 2, 2, "20.00000 K", "20.00000 K"},
-        {"0", 0, 2, "273.15000 K", "0.00000 C"},
-        {"212", 1, 0, "100.00000 C", "212.00000 °F"},
-        {"0", 2, 0, "-273.15000 C", "0.00000 K"},
-        {"0", 2, 1, "-459.67000 °F", "0.00000 K"},
+    const struct {
+        const char* text;
+        int from, to;
+        const char* result;
+        const char* value;
+    } cases[] = {
+        {"100", 0, 1, "212.00000 °F", "100.00000 C"}, {"-40", 0, 1, "-40.00000 °F", "-40.00000 C"},
+        {"0", 1, 2, "255.37222 K", "0.00000 °F"},     {"20", 2, 2, "20.00000 K", "20.00000 K"},
+        {"0", 0, 2, "273.15000 K", "0.00000 C"},      {"212", 1, 0, "100.00000 C", "212.00000 °F"},
+        {"0", 2, 0, "-273.15000 C", "0.00000 K"},     {"0", 2, 1, "-459.67000 °F", "0.00000 K"},
     };
     const int rows[] = {kCelsius, kFahrenheit, kKelvin};
     for (const auto& c : cases) {
@@ -70,7 +71,11 @@ TEST(ConvertEntry, TemperatureFollowsItsFormulas)
 // other bits; the comment says which variants each one rules out.
 TEST(ConvertTemperature, KeepsTheOrderOfOperations)
 {
-    const struct { double value; int from, to; double result; } cases[] = {
+    const struct {
+        double value;
+        int from, to;
+        double result;
+    } cases[] = {
         // (v * 9) / 5 + 32 and v * 1.8 + 32 both give 0x1.a2f5c28f5c28fp+7
         {98.6, 0, 1, 0x1.a2f5c28f5c29p+7},
         // (v - 273.15) * 9 / 5 + 32 and (v - 273.15) * 1.8 + 32 both give -0x1.837d70a3d70a3p+8
@@ -91,7 +96,11 @@ TEST(ConvertTemperature, KeepsTheOrderOfOperations)
 // The value times the source's factor, then divided by the target's.
 TEST(ConvertByFactor, MultipliesFirstThenDivides)
 {
-    const struct { double value; int from, to; double result; } cases[] = {
+    const struct {
+        double value;
+        int from, to;
+        double result;
+    } cases[] = {
         // (v / 0.0254) * 0.3048 and v * (0.3048 / 0.0254) both give 0x1.a666666666668p+3
         {1.1, 5, 4, 0x1.a666666666667p+3},  // foot to inch
         // (v / 0.3048) * 1609.344 and v * (1609.344 / 0.3048) both give 0x1.cdfffffffffffp+11
@@ -103,14 +112,38 @@ TEST(ConvertByFactor, MultipliesFirstThenDivides)
 
 TEST(ReadValue, ReadsLikeAtofWithAFixedDecimalPoint)
 {
-    const struct { const char* text; double value; } cases[] = {
-        {"  42abc", 42},   {" ", 0},         {".", 0},          {"", 0},         {"1e3", 1000},
-        {"-2", -2},        {"+7", 7},        {"\t\n\v\f\r 3", 3}, {"1,5", 1},     {".5", 0.5},
-        {"5.", 5},         {"1e", 1},        {"1e+", 1},        {"2E-2x", 0.02}, {"-.25", -0.25},
-        {"0x10", 0},       {"inf", 0},       {"nan", 0},        {"- 1", 0},      {"1.2.3", 1.2},
-        {"12.00000 m", 12}, {"0.1", 0.1},    {"1e-400", 0},     {"00012.5", 12.5}, {"1e0000000000000000000003", 1000},
+    const struct {
+        const char* text;
+        double value;
+    } cases[] = {
+        {"  42abc", 42},
+        {" ", 0},
+        {".", 0},
+        {"", 0},
+        {"1e3", 1000},
+        {"-2", -2},
+        {"+7", 7},
+        {"\t\n\v\f\r 3", 3},
+        {"1,5", 1},
+        {".5", 0.5},
+        {"5.", 5},
+        {"1e", 1},
+        {"1e+", 1},
+        {"2E-2x", 0.02},
+        {"-.25", -0.25},
+        {"0x10", 0},
+        {"inf", 0},
+        {"nan", 0},
+        {"- 1", 0},
+        {"1.2.3", 1.2},
+        {"12.00000 m", 12},
+        {"0.1", 0.1},
+        {"1e-400", 0},
+        {"00012.5", 12.5},
+        {"1e0000000000000000000003", 1000},
     };
-    for (const auto& c : cases) EXPECT_EQ(ReadValue(c.text), c.value) << '"' << c.text << '"';
+    for (const auto& c : cases)
+        EXPECT_EQ(ReadValue(c.text), c.value) << '"' << c.text << '"';
 }
 
 TEST(ReadValue, BeyondTheDoubleRangeGivesInfinityOrZero)
@@ -175,7 +208,8 @@ TEST(ConvertEntry, RewrittenValueIsStable)
     std::uniform_int_distribution<int> exponent(-20, 8), row(0, 23), digits(1, 15);
     for (int i = 0; i < 5000; ++i) {
         long long m = mantissa(random);
-        for (int d = digits(random); d < 15; ++d) m /= 10;  // fewer digits now and then
+        for (int d = digits(random); d < 15; ++d)
+            m /= 10;  // fewer digits now and then
         const std::string text = std::to_string(m) + "e" + std::to_string(exponent(random));
         const int from = row(random), to = row(random), precision = i % 11;
         const std::string once = ConvertEntry(text, from, to, precision).value;

@@ -55,7 +55,8 @@ TEST(UnitTable, EveryCategoryHasItsContiguousRowsBaseFirst)
     for (const CategoryCase& c : kCategories) {
         SCOPED_TRACE(c.category);
         std::vector<int> expected;
-        for (int i = 0; i < c.count; ++i) expected.push_back(c.firstRow + i);
+        for (int i = 0; i < c.count; ++i)
+            expected.push_back(c.firstRow + i);
         EXPECT_EQ(RowsOf(c.category), expected);
         EXPECT_STREQ(g_units[c.firstRow].czechName, c.firstName);
         EXPECT_STREQ(g_units[c.firstRow + c.count - 1].czechName, c.lastName);
@@ -64,7 +65,8 @@ TEST(UnitTable, EveryCategoryHasItsContiguousRowsBaseFirst)
         if (hasBase) {
             EXPECT_EQ(g_units[c.firstRow].factor, 1.0);
         }
-        for (int row = c.firstRow + 1; row < c.firstRow + c.count; ++row) EXPECT_EQ(g_units[row].isBase, 0);
+        for (int row = c.firstRow + 1; row < c.firstRow + c.count; ++row)
+            EXPECT_EQ(g_units[row].isBase, 0);
         pairs += c.count * (c.count - 1);
     }
     EXPECT_EQ(pairs, 3500);
@@ -103,7 +105,8 @@ TEST(UnitTable, CountWalksFromRowOneToTheFirstEndRow)
 TEST(UnitTable, ListingNeedsTheCountAndAKnownCategory)
 {
     EXPECT_TRUE(RowsOf(kLength, 0).empty());
-    for (int category : {14, -1, 99}) EXPECT_TRUE(RowsOf(category).empty()) << category;
+    for (int category : {14, -1, 99})
+        EXPECT_TRUE(RowsOf(category).empty()) << category;
     EXPECT_EQ(RowsOf(kTemperature), (std::vector<int>{83, 84, 85}));
     EXPECT_EQ(RowsOf(kLength, 3), (std::vector<int>{0, 1, 2}));
 }
@@ -111,11 +114,13 @@ TEST(UnitTable, ListingNeedsTheCountAndAKnownCategory)
 TEST(UnitTable, LanguageCodeSelectsCzechOnlyWhenExactlyCZ)
 {
     EXPECT_TRUE(IsCzechLanguageCode("CZ"));
-    for (const char* other : {"cz", "", "CZ ", "C", "EN"}) EXPECT_FALSE(IsCzechLanguageCode(other)) << other;
+    for (const char* other : {"cz", "", "CZ ", "C", "EN"})
+        EXPECT_FALSE(IsCzechLanguageCode(other)) << other;
     const char* english[] = {"cubic meter per second", "cubic meter per minute", "cubic meter per hour",
                              "cubic meter per day", "liter per second"};
     std::vector<std::string> names;
-    for (int row : RowsOf(kFlow)) names.push_back(UnitName(g_units[row], false));
+    for (int row : RowsOf(kFlow))
+        names.push_back(UnitName(g_units[row], false));
     EXPECT_EQ(names, std::vector<std::string>(std::begin(english), std::end(english)));
     EXPECT_STREQ(UnitName(g_units[192], true), "metr krychlový za sekundu");
 }
@@ -142,12 +147,15 @@ TEST(UnitTable, TextsThatAreEasyToGetWrong)
 TEST(UnitTable, AngleFactorsAreTheTablePiTimesTheNearestFraction)
 {
     EXPECT_SAME_DOUBLE(g_pi, 3.1415926535);
-    const struct { int row; double factor; } angles[] = {
-        {156, 0.017453292519444445}, {157, 0.0002908882086574074}, {158, 4.84813681095679e-06},
-        {159, 0.0157079632675},      {160, 0.000157079632675},     {161, 0.0010471975511666667},
-        {162, 0.00098174770421875},  {164, 1.57079632675},
+    const struct {
+        int row;
+        double factor;
+    } angles[] = {
+        {156, 0.017453292519444445}, {157, 0.0002908882086574074}, {158, 4.84813681095679e-06}, {159, 0.0157079632675},
+        {160, 0.000157079632675},    {161, 0.0010471975511666667}, {162, 0.00098174770421875},  {164, 1.57079632675},
     };
-    for (const auto& a : angles) EXPECT_SAME_DOUBLE(g_units[a.row].factor, a.factor);
+    for (const auto& a : angles)
+        EXPECT_SAME_DOUBLE(g_units[a.row].factor, a.factor);
     EXPECT_NE(Bits(g_units[157].factor), Bits(g_pi / 10800));  // a product, not a quotient
     EXPECT_SAME_DOUBLE(g_units[155].factor, 1.0);
     EXPECT_SAME_DOUBLE(g_units[163].factor, 0.001);
@@ -158,7 +166,11 @@ TEST(UnitTable, AngleFactorsAreTheTablePiTimesTheNearestFraction)
 
 TEST(UnitTable, ConversionsByFactorAreBitExact)
 {
-    const struct { double value; int from, to; double result; } cases[] = {
+    const struct {
+        double value;
+        int from, to;
+        double result;
+    } cases[] = {
         {1, 7, 0, 1609.344},              // mile to metre
         {1, 5, 4, 12.000000000000002},    // foot to inch
         {1, 50, 25, 4.5460899999999995},  // UK gallon to litre
@@ -173,7 +185,8 @@ TEST(UnitTable, ConversionsByFactorAreBitExact)
         {1, 192, 195, 86400.0},
         {1, 150, 144, 1e-07},
     };
-    for (const auto& c : cases) EXPECT_SAME_DOUBLE(ConvertByFactor(c.value, c.from, c.to), c.result);
+    for (const auto& c : cases)
+        EXPECT_SAME_DOUBLE(ConvertByFactor(c.value, c.from, c.to), c.result);
     EXPECT_EQ(g_units[148].factor, g_units[136].factor);
     EXPECT_EQ(g_units[146].factor, g_units[135].factor);
 }
@@ -182,21 +195,21 @@ TEST(UnitTable, ConversionsByFactorAreBitExact)
 // checked against that definition in terms of the table's other rows.
 TEST(UnitTable, MendedFactorsAgreeWithTheirDefinitions)
 {
-    EXPECT_DOUBLE_EQ(ConvertByFactor(1, 45, 46), 2.0);            // dry quart = 2 dry pints
-    EXPECT_DOUBLE_EQ(ConvertByFactor(32, 45, 43), 1.0);           // 32 dry quarts = 1 bushel
-    EXPECT_DOUBLE_EQ(ConvertByFactor(1, 47, 50), 52.5);           // hogshead = 52.5 UK gallons
-    EXPECT_DOUBLE_EQ(ConvertByFactor(1, 58, 27), 128.0);          // cord = 128 cubic feet
+    EXPECT_DOUBLE_EQ(ConvertByFactor(1, 45, 46), 2.0);    // dry quart = 2 dry pints
+    EXPECT_DOUBLE_EQ(ConvertByFactor(32, 45, 43), 1.0);   // 32 dry quarts = 1 bushel
+    EXPECT_DOUBLE_EQ(ConvertByFactor(1, 47, 50), 52.5);   // hogshead = 52.5 UK gallons
+    EXPECT_DOUBLE_EQ(ConvertByFactor(1, 58, 27), 128.0);  // cord = 128 cubic feet
     EXPECT_DOUBLE_EQ(g_units[81].factor, g_units[65].factor * 9.80665 / g_units[5].factor);  // slug
-    EXPECT_DOUBLE_EQ(g_units[17].factor, 1.002e-13);              // X unit
-    EXPECT_DOUBLE_EQ(g_units[90].factor, 1e-28);                  // barn
+    EXPECT_DOUBLE_EQ(g_units[17].factor, 1.002e-13);                                         // X unit
+    EXPECT_DOUBLE_EQ(g_units[90].factor, 1e-28);                                             // barn
     const double gramsPerKilogram = 1000;
     EXPECT_DOUBLE_EQ(g_units[104].factor, g_units[66].factor * gramsPerKilogram / g_units[35].factor);
     EXPECT_DOUBLE_EQ(g_units[106].factor, g_units[65].factor * gramsPerKilogram / g_units[28].factor);
     EXPECT_DOUBLE_EQ(g_units[107].factor, g_units[81].factor * gramsPerKilogram / g_units[27].factor);
     EXPECT_NEAR(g_units[105].factor, g_units[65].factor * gramsPerKilogram / g_units[27].factor, 1e-9);  // kept
-    EXPECT_DOUBLE_EQ(ConvertByFactor(1, 139, 138), 100000.0);     // therm = 100 000 Btu
+    EXPECT_DOUBLE_EQ(ConvertByFactor(1, 139, 138), 100000.0);                     // therm = 100 000 Btu
     EXPECT_NEAR(ConvertByFactor(1, 149, 144) * 3600, g_units[138].factor, 1e-3);  // Btu per hour
-    EXPECT_NEAR(ConvertByFactor(1, 143, 142), 13.6054, 1e-9);     // rydberg in electronvolts
+    EXPECT_NEAR(ConvertByFactor(1, 143, 142), 13.6054, 1e-9);                     // rydberg in electronvolts
 }
 
 TEST(UnitTable, BadRowIndexesReadTheEndRow)

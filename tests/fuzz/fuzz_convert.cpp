@@ -26,7 +26,8 @@ T Take(const std::uint8_t*& data, size_t& size)
 
 void Check(bool condition)
 {
-    if (!condition) std::abort();
+    if (!condition)
+        std::abort();
 }
 
 // "<number> <abbreviation>" with exactly the clamped precision's decimals.
@@ -37,12 +38,17 @@ void CheckText(const std::string& text, int precision, int row)
     Check(text.compare(text.size() - abbreviation.size(), abbreviation.size(), abbreviation) == 0);
     std::string_view number(text.data(), text.size() - abbreviation.size() - 1);
     Check(text[number.size()] == ' ');
-    if (!number.empty() && number[0] == '-') number.remove_prefix(1);
-    if (number == "inf" || number == "nan") return;
-    const int decimals = precision < kMinPrecision ? kMinPrecision : precision > kMaxPrecision ? kMaxPrecision : precision;
+    if (!number.empty() && number[0] == '-')
+        number.remove_prefix(1);
+    if (number == "inf" || number == "nan")
+        return;
+    const int decimals = precision < kMinPrecision   ? kMinPrecision
+                         : precision > kMaxPrecision ? kMaxPrecision
+                                                     : precision;
     const size_t point = number.find('.');
     Check(decimals == 0 ? point == std::string_view::npos : number.size() - point - 1 == static_cast<size_t>(decimals));
-    for (size_t i = 0; i < number.size(); ++i) Check(i == point || (number[i] >= '0' && number[i] <= '9'));
+    for (size_t i = 0; i < number.size(); ++i)
+        Check(i == point || (number[i] >= '0' && number[i] <= '9'));
 }
 
 }  // namespace
@@ -60,7 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
     CheckText(byFactor.result, precision, toRow);
     CheckText(byFactor.value, precision, fromRow);
 
-    const ConversionTexts byFormula = ConvertTemperatureEntry(text, fromPosition, toPosition, fromRow, toRow, precision);
+    const ConversionTexts byFormula =
+        ConvertTemperatureEntry(text, fromPosition, toPosition, fromRow, toRow, precision);
     CheckText(byFormula.result, precision, toRow);
     Check(byFormula.value == byFactor.value);  // the value is read and written the same way
 

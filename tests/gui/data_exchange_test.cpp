@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "res/resource.h"
 #include "framework/framework.h"
+#include "res/resource.h"
 #include "tests/gui/dialog_harness.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
@@ -45,8 +45,7 @@ Refusal PressOkWith(HWND dialog, const wchar_t* text)
     const DWORD uiThread = GetWindowThreadProcessId(dialog, nullptr);
     // Either the dialog ends (the text was taken) or a message box refuses it.
     HWND box = nullptr;
-    WaitFor([&] { return (box = WaitForWindow(uiThread, dialog, nullptr, 0)) != nullptr || !IsWindow(dialog); },
-            10000);
+    WaitFor([&] { return (box = WaitForWindow(uiThread, dialog, nullptr, 0)) != nullptr || !IsWindow(dialog); }, 10000);
     if (!box)
         return refusal;
     refusal.caption = TextOf(box);
@@ -98,8 +97,8 @@ TEST(DataExchange, RefusesTextThatIsNoWholeNumberOrOutOfRange)
         int member;
     };
     const Case cases[] = {
-        {L"", integer, 4},   {L"abc", integer, 4}, {L"1.5", integer, 4},         {L"3x", integer, 4},
-        {L"11", range, 11},  {L"-1", range, -1},   {L"99999999999", integer, 4},
+        {L"", integer, 4},  {L"abc", integer, 4}, {L"1.5", integer, 4},         {L"3x", integer, 4},
+        {L"11", range, 11}, {L"-1", range, -1},   {L"99999999999", integer, 4},
     };
     for (const Case& c : cases) {
         NumberDialog dialog;
@@ -137,10 +136,18 @@ TEST(DataExchange, WholeNumberReading)
         int value;
     };
     const Case cases[] = {
-        {"0", true, 0},          {"  12  ", true, 12},           {"-7", true, -7},
-        {"+7", true, 7},         {"2147483647", true, 2147483647}, {"-2147483648", true, -2147483647 - 1},
-        {"2147483648", false, 0}, {"", false, 0},                 {"-", false, 0},
-        {"1 2", false, 0},       {"0x10", false, 0},              {"1e3", false, 0},
+        {"0", true, 0},
+        {"  12  ", true, 12},
+        {"-7", true, -7},
+        {"+7", true, 7},
+        {"2147483647", true, 2147483647},
+        {"-2147483648", true, -2147483647 - 1},
+        {"2147483648", false, 0},
+        {"", false, 0},
+        {"-", false, 0},
+        {"1 2", false, 0},
+        {"0x10", false, 0},
+        {"1e3", false, 0},
     };
     for (const Case& c : cases) {
         int value = -99;

@@ -5,10 +5,10 @@
 
 #include <string>
 
+#include "framework/framework.h"
 #include "pages/page_roster.h"
 #include "res/resource.h"
 #include "shell/dialog_sheet.h"
-#include "framework/framework.h"
 #include "tests/gui/dialog_harness.h"
 #include "tests/gui/sheet_harness.h"
 
@@ -115,8 +115,8 @@ TEST(Framework, StaticAnswersItsOwnColourQueryAndIsReleasedAfterItsWindow)
         RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         SendMessageW(window, WM_NULL, 0, 0);
         const int queriesBefore = dialog.m_label.m_queries;
-        const LRESULT brush = SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                           reinterpret_cast<LPARAM>(label));
+        const LRESULT brush =
+            SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label));
         EXPECT_EQ(brush, reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH)));
         EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 220));
         EXPECT_EQ(dialog.m_label.m_queries, queriesBefore + 1);
@@ -157,15 +157,15 @@ TEST(Framework, ExchangeEchoesAreDroppedOtherNotificationsDelivered)
 
 TEST(Framework, PagesAreRegisteredAndCreatableByName)
 {
-    const char* const names[] = {"CLengthPage", "CVolumePage",      "CWeightPage", "CTemperaturePage", "CAreaPage",
-                                 "CDensityPage", "CPowerPage",      "CPresurePage", "CWorkPage",      "CPerformancePage",
-                                 "CAnglePage",  "CTimePage",        "CSpeedPage",  "CFlowPage"};
+    const char* const names[] = {"CLengthPage",  "CVolumePage", "CWeightPage",  "CTemperaturePage", "CAreaPage",
+                                 "CDensityPage", "CPowerPage",  "CPresurePage", "CWorkPage",        "CPerformancePage",
+                                 "CAnglePage",   "CTimePage",   "CSpeedPage",   "CFlowPage"};
     const CRuntimeClass* const classes[] = {
-        RUNTIME_CLASS(CLengthPage), RUNTIME_CLASS(CVolumePage),      RUNTIME_CLASS(CWeightPage),
-        RUNTIME_CLASS(CTemperaturePage), RUNTIME_CLASS(CAreaPage),   RUNTIME_CLASS(CDensityPage),
-        RUNTIME_CLASS(CPowerPage), RUNTIME_CLASS(CPresurePage),      RUNTIME_CLASS(CWorkPage),
-        RUNTIME_CLASS(CPerformancePage), RUNTIME_CLASS(CAnglePage),  RUNTIME_CLASS(CTimePage),
-        RUNTIME_CLASS(CSpeedPage), RUNTIME_CLASS(CFlowPage)};
+        RUNTIME_CLASS(CLengthPage),      RUNTIME_CLASS(CVolumePage),  RUNTIME_CLASS(CWeightPage),
+        RUNTIME_CLASS(CTemperaturePage), RUNTIME_CLASS(CAreaPage),    RUNTIME_CLASS(CDensityPage),
+        RUNTIME_CLASS(CPowerPage),       RUNTIME_CLASS(CPresurePage), RUNTIME_CLASS(CWorkPage),
+        RUNTIME_CLASS(CPerformancePage), RUNTIME_CLASS(CAnglePage),   RUNTIME_CLASS(CTimePage),
+        RUNTIME_CLASS(CSpeedPage),       RUNTIME_CLASS(CFlowPage)};
     for (int i = 0; i < 14; ++i) {
         EXPECT_STREQ(classes[i]->m_lpszClassName, names[i]);
         CObject* page = classes[i]->CreateObject();

@@ -4,8 +4,8 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
-#include "res/resource.h"
 #include "framework/framework.h"
+#include "res/resource.h"
 #include "tests/gui/dialog_harness.h"
 #include "tests/support/clock.h"
 

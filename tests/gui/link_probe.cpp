@@ -82,7 +82,10 @@ std::wstring LaunchTargets::Script(const std::wstring& name)
     return path;
 }
 
-std::wstring LaunchTargets::Missing(const std::wstring& name) const { return m_folder + L"\\" + name + L".bat"; }
+std::wstring LaunchTargets::Missing(const std::wstring& name) const
+{
+    return m_folder + L"\\" + name + L".bat";
+}
 
 std::wstring LaunchTargets::UnknownType(const std::wstring& name)
 {

@@ -12,8 +12,7 @@ bool ReadDefault(std::wstring* value)
 {
     wchar_t buffer[1024] = {};
     DWORD size = sizeof(buffer);
-    if (RegGetValueW(HKEY_CLASSES_ROOT, kCommandKey, nullptr, RRF_RT_REG_SZ, nullptr, buffer, &size) !=
-        ERROR_SUCCESS)
+    if (RegGetValueW(HKEY_CLASSES_ROOT, kCommandKey, nullptr, RRF_RT_REG_SZ, nullptr, buffer, &size) != ERROR_SUCCESS)
         return false;
     *value = buffer;
     return true;
@@ -59,8 +58,7 @@ MailHandler::MailHandler(bool working)
     }
     m_hadCommand = ReadDefault(&m_previousCommand);
     // cmd takes the outermost pair of quotes off the rest of its line.
-    WriteDefault(working ? L"cmd.exe /c \"\"" + script + L"\" \"%1\"\""
-                         : L"\"" + m_folder + L"\\missing.exe\" \"%1\"");
+    WriteDefault(working ? L"cmd.exe /c \"\"" + script + L"\" \"%1\"\"" : L"\"" + m_folder + L"\\missing.exe\" \"%1\"");
 }
 
 MailHandler::~MailHandler()

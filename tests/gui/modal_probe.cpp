@@ -24,8 +24,8 @@ BOOL CALLBACK ReadBoxChild(HWND child, LPARAM state)
         seen.buttons.push_back(TextOf(child));
     } else if (_wcsicmp(kind.c_str(), L"Static") == 0) {
         if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
-            seen.exclamation = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0)) ==
-                               LoadIconW(nullptr, IDI_EXCLAMATION);
+            seen.exclamation =
+                reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0)) == LoadIconW(nullptr, IDI_EXCLAMATION);
         else if (!TextOf(child).empty())
             seen.text = TextOf(child);
     }
@@ -51,7 +51,10 @@ LRESULT CALLBACK SeeMarker(int code, WPARAM removal, LPARAM message)
 
 }  // namespace
 
-DWORD UiThreadOf(HWND window) { return GetWindowThreadProcessId(window, nullptr); }
+DWORD UiThreadOf(HWND window)
+{
+    return GetWindowThreadProcessId(window, nullptr);
+}
 
 WindowQuery OwnedBy(DWORD uiThread, HWND owner, const wchar_t* caption)
 {
@@ -88,9 +91,15 @@ bool CloseWith(HWND window, UINT command)
     return WaitUntilGone(window);
 }
 
-void PressButton(HWND dialog, int id) { PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+void PressButton(HWND dialog, int id)
+{
+    PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
 
-void Sync(HWND window) { SendMessageW(window, WM_NULL, 0, 0); }
+void Sync(HWND window)
+{
+    SendMessageW(window, WM_NULL, 0, 0);
+}
 
 bool Settle(HWND window, DWORD timeoutMs)
 {
@@ -139,4 +148,7 @@ void StorePrecision(DWORD value)
     RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, kPrecisionValue, REG_DWORD, &value, sizeof(value));
 }
 
-void ClearSettings() { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Brodvik"); }
+void ClearSettings()
+{
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Brodvik");
+}

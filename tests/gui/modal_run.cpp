@@ -34,8 +34,7 @@ DWORD WINAPI Drive(void* parameter)
     Shared& shared = *static_cast<Shared*>(parameter);
     const ModalRun& run = *shared.run;
     HWND window = nullptr;
-    WaitFor([&] { return (window = run.find(shared.uiThread)) != nullptr || Returned(shared, 0); },
-            run.findTimeoutMs);
+    WaitFor([&] { return (window = run.find(shared.uiThread)) != nullptr || Returned(shared, 0); }, run.findTimeoutMs);
     shared.found = window != nullptr;
     if (shared.found) {
         run.body(window);

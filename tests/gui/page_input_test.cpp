@@ -25,7 +25,6 @@ Field MetreToKilometre(const Sheet& sheet)
     return {page, Item(page, IDC_VALUE), Item(page, IDC_RESULT)};
 }
 
-
 }  // namespace
 
 TEST(PageInput, CaretStaysWhereTheUserTypes)
@@ -39,14 +38,11 @@ TEST(PageInput, CaretStaysWhereTheUserTypes)
             DWORD caret;
         };
         const Step steps[] = {
-            {L"1", 0, L"1.00000 m", 1},
-            {L"5", 0, L"15.00000 m", 2},
-            {L".", 0, L"15.00000 m", 3},
-            {L"2", 0, L"15.20000 m", 4},
-            {L"5", 0, L"15.25000 m", 5},
-            {L"\b", 0, L"15.20000 m", 4},         // backspace removes what was just typed
-            {L"3", VK_HOME, L"315.20000 m", 1},   // typing at the start stays at the start
-            {L"", VK_END, L"315.20000 m", 11},    // caret keys alone rewrite nothing
+            {L"1", 0, L"1.00000 m", 1},         {L"5", 0, L"15.00000 m", 2},
+            {L".", 0, L"15.00000 m", 3},        {L"2", 0, L"15.20000 m", 4},
+            {L"5", 0, L"15.25000 m", 5},        {L"\b", 0, L"15.20000 m", 4},  // backspace removes what was just typed
+            {L"3", VK_HOME, L"315.20000 m", 1},                                // typing at the start stays at the start
+            {L"", VK_END, L"315.20000 m", 11},                                 // caret keys alone rewrite nothing
         };
         for (const Step& step : steps) {
             if (step.virtualKey)

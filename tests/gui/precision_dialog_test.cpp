@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "res/resource.h"
 #include "pages/precision_setting.h"
+#include "res/resource.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
 #include "units/units.h"
@@ -16,9 +16,15 @@ constexpr wchar_t kCaption[] = L"Nastavení přesnosti";
 constexpr wchar_t kIntegerMessage[] = L"Zadejte celé číslo.";
 constexpr wchar_t kRangeMessage[] = L"Zadejte celé číslo od 0 do 10.";
 
-HWND OpenDialog(const Sheet& sheet) { return OpenBySystemCommand(sheet.window, IDM_PRECISION, kCaption); }
+HWND OpenDialog(const Sheet& sheet)
+{
+    return OpenBySystemCommand(sheet.window, IDM_PRECISION, kCaption);
+}
 
-HWND Field(HWND dialog) { return Item(dialog, IDC_PRECISION); }
+HWND Field(HWND dialog)
+{
+    return Item(dialog, IDC_PRECISION);
+}
 
 // As the user does it: select everything, erase it, type the new text.
 void Enter(HWND dialog, const std::wstring& text)
@@ -185,8 +191,8 @@ TEST(PrecisionDialog, UpDownStepsAndStopsAtZeroAndTen)
         const wchar_t* expected;
     };
     const Case cases[] = {
-        {L"9", kUpKey, L"10"},   {L"10", kUpKey, L"10"},    {L"1", kDownKey, L"0"},   {L"0", kDownKey, L"0"},
-        {L"5", kUpArrow, L"6"},  {L"10", kUpArrow, L"10"},  {L"5", kDownArrow, L"4"}, {L"0", kDownArrow, L"0"},
+        {L"9", kUpKey, L"10"},  {L"10", kUpKey, L"10"},   {L"1", kDownKey, L"0"},   {L"0", kDownKey, L"0"},
+        {L"5", kUpArrow, L"6"}, {L"10", kUpArrow, L"10"}, {L"5", kDownArrow, L"4"}, {L"0", kDownArrow, L"0"},
     };
     RunFrom(std::nullopt, [&](const Sheet& sheet) {
         HWND dialog = OpenDialog(sheet);

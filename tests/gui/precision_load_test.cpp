@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "res/resource.h"
 #include "pages/precision_setting.h"
+#include "res/resource.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
 #include "units/units.h"

@@ -43,7 +43,10 @@ bool RunSheet(const std::function<void(const Sheet&)>& body)
     return RunModal([] { theApp.InitInstance(); }, run);
 }
 
-HWND Item(HWND page, int id) { return GetDlgItem(page, id); }
+HWND Item(HWND page, int id)
+{
+    return GetDlgItem(page, id);
+}
 
 void Type(HWND field, const std::wstring& keys)
 {

@@ -28,8 +28,8 @@ bool RunSheet(const std::function<void(const Sheet&)>& body);
 
 // Helpers for the worker thread; all go through SendMessage.
 HWND Item(HWND page, int id);
-void Type(HWND field, const std::wstring& keys);      // WM_CHAR per character
-void PressKey(HWND field, UINT virtualKey);           // WM_KEYDOWN + WM_KEYUP
+void Type(HWND field, const std::wstring& keys);  // WM_CHAR per character
+void PressKey(HWND field, UINT virtualKey);       // WM_KEYDOWN + WM_KEYUP
 // The list position whose item data is the table row with this abbreviation
 // in `category`, -1 if none.
 int PositionOfUnit(HWND list, int category, const char* abbreviation);

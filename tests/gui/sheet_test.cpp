@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "res/resource.h"
 #include "pages/precision_setting.h"
+#include "res/resource.h"
 #include "tests/gui/sheet_harness.h"
 #include "units/units.h"
 
@@ -40,9 +40,9 @@ bool IsShownButton(HWND sheet, int id)
 
 TEST(Sheet, TabsStandInRosterOrderAndStartOnLength)
 {
-    const std::vector<std::wstring> expected = {L"Délka",  L"Objem", L"Hmotnost", L"Teplota", L"Obsah",
-                                                L"Hustota", L"Síla", L"Tlak",     L"Práce",   L"Výkon",
-                                                L"Úhel",   L"Čas",   L"Rychlost", L"Průtok"};
+    const std::vector<std::wstring> expected = {L"Délka",   L"Objem", L"Hmotnost", L"Teplota", L"Obsah",
+                                                L"Hustota", L"Síla",  L"Tlak",     L"Práce",   L"Výkon",
+                                                L"Úhel",    L"Čas",   L"Rychlost", L"Průtok"};
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
         EXPECT_EQ(TabTitles(sheet.window), expected);
         HWND tabs = reinterpret_cast<HWND>(SendMessageW(sheet.window, PSM_GETTABCONTROL, 0, 0));

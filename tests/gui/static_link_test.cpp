@@ -13,7 +13,10 @@
 
 namespace {
 
-INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM)
+{
+    return FALSE;
+}
 
 // A modeless dialog bound to a CWnd, so that its statics' colour queries are
 // reflected to the labels as in the program's dialogs. Hidden unless a test
@@ -53,8 +56,7 @@ class LinkProbe : public CStaticLink {
 public:
     explicit LinkProbe(const char* target = nullptr, BOOL autoDelete = FALSE, bool* destroyed = nullptr)
         : CStaticLink(target, autoDelete), m_destroyed(destroyed)
-    {
-    }
+    {}
     ~LinkProbe() override
     {
         if (m_destroyed)
@@ -76,9 +78,12 @@ TEST(StaticLink, ColoursOnlyTheThreeTextStyles)
         bool link;
     };
     const Case cases[] = {
-        {SS_LEFT, true}, {SS_CENTER, true}, {SS_RIGHT, true},
+        {SS_LEFT, true},
+        {SS_CENTER, true},
+        {SS_RIGHT, true},
         {SS_LEFT | SS_NOPREFIX, true},  // a modifier, not another kind of static
-        {SS_LEFTNOWORDWRAP, false},     {SS_BLACKFRAME, false},
+        {SS_LEFTNOWORDWRAP, false},
+        {SS_BLACKFRAME, false},
     };
     for (const Case& c : cases) {
         LinkHost host;
@@ -109,8 +114,8 @@ TEST(StaticLink, UnderlinesACopyOfTheControlsFontMadeOncePerFont)
         SCOPED_TRACE(c.face ? "own font" : "no font");
         LinkHost host;
         HWND label = host.AddStatic(1, L"info@brodvik.example");
-        HFONT own = c.face ? CreateFontW(c.height, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, c.face)
-                           : nullptr;
+        HFONT own =
+            c.face ? CreateFontW(c.height, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, c.face) : nullptr;
         SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(own), FALSE);
         LinkProbe link;
         ASSERT_TRUE(link.SubclassDlgItem(1, host.Window()));
@@ -143,8 +148,8 @@ TEST(StaticLink, TurnsVisitedOnlyWhenTheShellOpensTheTarget)
     LaunchTargets targets;
     struct Case {
         const char* name;
-        std::wstring target;  // the constructor's text; empty: the window text
-        std::wstring text;    // the control's window text
+        std::wstring target;         // the constructor's text; empty: the window text
+        std::wstring text;           // the control's window text
         const std::wstring* opened;  // the script that must run, or null for a failure
     };
     const std::wstring given = targets.Script(L"given");

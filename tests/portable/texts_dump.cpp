@@ -19,9 +19,10 @@ int main()
             ForEachUnitOfCategory(category, count, [&](int to) {
                 for (const char* v : values) {
                     for (int precision : {0, 5, 10}) {
-                        const ConversionTexts t = category == kTemperature
-                            ? ConvertTemperatureEntry(v, from - 83, to - 83, from, to, precision)
-                            : ConvertEntry(v, from, to, precision);
+                        const ConversionTexts t =
+                            category == kTemperature
+                                ? ConvertTemperatureEntry(v, from - 83, to - 83, from, to, precision)
+                                : ConvertEntry(v, from, to, precision);
                         out += t.result + '|' + t.value + '\n';
                     }
                 }
@@ -31,7 +32,9 @@ int main()
     // A fixed pseudo-random walk over bit patterns, the same on every platform.
     std::uint64_t state = 0x9E3779B97F4A7C15u;
     for (int i = 0; i < 100000; ++i) {
-        state ^= state << 13; state ^= state >> 7; state ^= state << 17;
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
         double d;
         std::uint64_t bits = (i % 2) ? state : (state >> 12) | (static_cast<std::uint64_t>(0x3F0 + i % 0x90) << 52);
         std::memcpy(&d, &bits, sizeof d);

@@ -42,8 +42,9 @@ bool ReadText(HWND window, std::wstring& text, UINT timeoutMs)
     // One message for the usual short text; the length first only for a long one.
     std::vector<wchar_t> buffer(512, L'\0');
     LRESULT copied = 0;
-    if (!window || !Send(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), timeoutMs,
-                         &copied) || copied < 0)
+    if (!window ||
+        !Send(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), timeoutMs, &copied) ||
+        copied < 0)
         return false;
     if (static_cast<size_t>(copied) + 1 >= buffer.size()) {
         LRESULT length = 0;
@@ -72,7 +73,8 @@ bool ReadItemText(HWND list, int position, std::wstring& text, UINT timeoutMs)
     std::vector<wchar_t> buffer(static_cast<size_t>(length) + 2, L'\0');
     LRESULT copied = 0;
     if (!Send(list, CB_GETLBTEXT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(buffer.data()), timeoutMs,
-              &copied) || copied < 0)
+              &copied) ||
+        copied < 0)
         return false;
     text.assign(buffer.data(), static_cast<size_t>(copied));
     return true;

@@ -5,10 +5,10 @@
 #include <windows.h>
 
 struct WindowQuery {
-    DWORD thread = 0;                 // windows of this thread, or
-    DWORD process = 0;                // of this process (used when thread is 0)
-    bool anyOwner = true;             // false: only windows owned by `owner`
-    HWND owner = nullptr;             // null with anyOwner false: unowned windows
+    DWORD thread = 0;                    // windows of this thread, or
+    DWORD process = 0;                   // of this process (used when thread is 0)
+    bool anyOwner = true;                // false: only windows owned by `owner`
+    HWND owner = nullptr;                // null with anyOwner false: unowned windows
     const wchar_t* className = nullptr;  // null: any class
     const wchar_t* caption = nullptr;    // null: any caption
     bool visibleOnly = true;

@@ -37,8 +37,7 @@ Kind KindOf(HWND control, bool* prefixes)
     *prefixes = true;
     if (_wcsicmp(name.c_str(), L"Static") == 0) {
         const LONG type = style & SS_TYPEMASK;
-        if (type != SS_LEFT && type != SS_CENTER && type != SS_RIGHT && type != SS_LEFTNOWORDWRAP &&
-            type != SS_SIMPLE)
+        if (type != SS_LEFT && type != SS_CENTER && type != SS_RIGHT && type != SS_LEFTNOWORDWRAP && type != SS_SIMPLE)
             return Kind::kNone;
         *prefixes = !(style & SS_NOPREFIX);
         return Kind::kStatic;

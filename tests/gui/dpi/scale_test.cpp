@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <set>
 
-#include "res/resource.h"
 #include "framework/dpi.h"
+#include "res/resource.h"
 #include "tests/gui/dpi/display_scale.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
@@ -21,7 +21,10 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 // tall (its font's character height), read from that banner's picture.
 constexpr int kFaceHeightAt96 = 33;
 
-int Scaled(int pixelsAt96) { return MulDiv(pixelsAt96, static_cast<int>(ConfiguredDpi()), 96); }
+int Scaled(int pixelsAt96)
+{
+    return MulDiv(pixelsAt96, static_cast<int>(ConfiguredDpi()), 96);
+}
 
 void Repaint(HWND window)
 {

@@ -3,8 +3,8 @@
 
 #include <cstdio>
 
-#include "res/resource.h"
 #include "framework/string_utf8.h"
+#include "res/resource.h"
 #include "tests/gui/dpi/display_scale.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
