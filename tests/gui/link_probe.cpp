@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "tests/support/platform.h"
 #include "tests/support/text.h"
 #include "tests/support/wait.h"
 
@@ -52,12 +53,7 @@ bool WriteText(const std::wstring& path, const std::string& content)
 
 LaunchTargets::LaunchTargets()
 {
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    wchar_t name[16] = {};
-    swprintf(name, 16, L"links%lu", GetCurrentProcessId() ^ GetTickCount());
-    m_folder = std::wstring(temp) + name;
-    CreateDirectoryW(m_folder.c_str(), nullptr);
+    m_folder = NewTempFolder(L"links");
 }
 
 LaunchTargets::~LaunchTargets()

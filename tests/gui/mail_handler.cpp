@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "framework/string_utf8.h"
+#include "tests/support/platform.h"
 
 namespace {
 
@@ -40,12 +41,7 @@ std::string ReadFile(const std::wstring& path)
 
 MailHandler::MailHandler(bool working)
 {
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    wchar_t name[24] = {};
-    swprintf(name, 24, L"mail%lu", GetCurrentProcessId() ^ GetTickCount());
-    m_folder = std::wstring(temp) + name;
-    CreateDirectoryW(m_folder.c_str(), nullptr);
+    m_folder = NewTempFolder(L"mail");
     m_log = m_folder + L"\\opened.log";
     const std::wstring script = m_folder + L"\\mail.bat";
     if (working) {
