@@ -36,9 +36,7 @@ LRESULT CAboutDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam)
     // The system rescales the dialog and its fonts; the window takes the
     // rectangle it suggests, and the logo follows the new scale.
     const LRESULT result = Default();
-    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-    ::SetWindowPos(m_hWnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    TakeSuggestedRect(m_hWnd, lParam);
     ScaleLogo(LOWORD(wParam));
     return result;
 }

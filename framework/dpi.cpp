@@ -30,3 +30,9 @@ UINT DpiOfWindow(HWND window)
         ReleaseDC(window, dc);
     return dpi > 0 ? static_cast<UINT>(dpi) : kBaseDpi;
 }
+
+void TakeSuggestedRect(HWND window, LPARAM suggestedRect)
+{
+    const RECT& r = *reinterpret_cast<const RECT*>(suggestedRect);
+    SetWindowPos(window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}

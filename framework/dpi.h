@@ -15,3 +15,7 @@ inline int ScaleForDpi(int value, UINT dpi)
 {
     return MulDiv(value, static_cast<int>(dpi), static_cast<int>(kBaseDpi));
 }
+
+// WM_DPICHANGED: moves and sizes `window` to the rectangle the system
+// suggests for the new scale (lParam of the message).
+void TakeSuggestedRect(HWND window, LPARAM suggestedRect);

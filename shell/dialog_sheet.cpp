@@ -2,6 +2,7 @@
 
 #include <tuple>
 
+#include "framework/dpi.h"
 #include "pages/precision_setting.h"
 #include "res/resource.h"
 #include "units/units.h"
@@ -39,9 +40,7 @@ LRESULT CDialogSheet::OnDpiChanged(WPARAM, LPARAM lParam)
     // takes the rectangle it suggests, and the page repaints, its banner at
     // the new scale.
     const LRESULT result = Default();
-    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-    ::SetWindowPos(m_hWnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    TakeSuggestedRect(m_hWnd, lParam);
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     return result;
 }
