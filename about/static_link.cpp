@@ -112,7 +112,19 @@ void CStaticLink::OnLButtonDown(UINT, CPoint)
         return;
     }
     m_textColor = s_visitedColor;
-    Invalidate(TRUE);
+    RepaintWithBackground();
+}
+
+void CStaticLink::RepaintWithBackground()
+{
+    // The label paints its text transparently and erases nothing, so its
+    // parent repaints the background under it first: no pixel of the old
+    // colour stays under the new one.
+    HWND parent = ::GetParent(m_hWnd);
+    RECT area;
+    ::GetWindowRect(m_hWnd, &area);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
+    RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 BOOL CStaticLink::OnSetCursor(CWnd*, UINT, UINT)

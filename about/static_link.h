@@ -36,5 +36,6 @@ protected:
 
 private:
     void MakeUnderlineFont();
+    void RepaintWithBackground();
     static HCURSOR LoadFallbackCursor();
 };

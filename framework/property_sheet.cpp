@@ -11,13 +11,21 @@ namespace {
 CWnd* s_pendingSheet = nullptr;
 HHOOK s_createHook = nullptr;
 
+// The sheet is a top-level dialog; any other window made on this thread
+// meanwhile (by another hook, say) is not it.
+bool IsTopLevelDialog(HWND window, const CREATESTRUCTW& create)
+{
+    wchar_t className[16] = {};
+    return !(create.style & WS_CHILD) && GetClassNameW(window, className, 16) && lstrcmpW(className, L"#32770") == 0;
+}
+
 LRESULT CALLBACK BindSheetOnCreate(int code, WPARAM wParam, LPARAM lParam)
 {
     const LRESULT next = CallNextHookEx(s_createHook, code, wParam, lParam);
     if (code == HCBT_CREATEWND && s_pendingSheet) {
-        const CBT_CREATEWNDW* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
-        if (!(create->lpcs->style & WS_CHILD)) {
-            s_pendingSheet->SubclassWindow(reinterpret_cast<HWND>(wParam));
+        HWND window = reinterpret_cast<HWND>(wParam);
+        if (IsTopLevelDialog(window, *reinterpret_cast<const CBT_CREATEWNDW*>(lParam)->lpcs)) {
+            s_pendingSheet->SubclassWindow(window);
             s_pendingSheet = nullptr;
             UnhookWindowsHookEx(s_createHook);  // one window only
             s_createHook = nullptr;
@@ -47,6 +55,16 @@ public:
 bool AppHandlesHelp()
 {
     return AfxGetApp() && AfxGetApp()->HandlesCommand(ID_HELP);
+}
+
+// The common controls label the buttons in the system's language; the
+// program's string table has them in its own. A missing string leaves the
+// button as it is.
+void LabelButton(HWND sheet, int id, UINT stringId)
+{
+    CString text;
+    if (text.LoadString(stringId))
+        SetDlgItemTextW(sheet, id, text.Wide().c_str());
 }
 
 }  // namespace
@@ -127,6 +145,9 @@ INT_PTR CPropertySheet::DoModal()
 BOOL CPropertySheet::OnInitDialog()
 {
     const BOOL result = static_cast<BOOL>(Default());
+    LabelButton(m_hWnd, IDOK, AFX_IDS_SHEET_OK);
+    LabelButton(m_hWnd, IDCANCEL, AFX_IDS_SHEET_CANCEL);
+    LabelButton(m_hWnd, IDHELP, AFX_IDS_SHEET_HELP);
     // Sized by now (tabs, pages, buttons): centred on the work area, or over
     // an owner if it has one.
     CenterWindow(m_hWnd);
@@ -137,5 +158,11 @@ LRESULT CPropertySheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG)
         return OnInitDialog();
+    // F1, or the caption's "?" followed by a click anywhere in the sheet: the
+    // same help as the Help button.
+    if (message == WM_HELP && AppHandlesHelp()) {
+        SendMessage(WM_COMMAND, MAKEWPARAM(ID_HELP, 0), 0);
+        return TRUE;
+    }
     return CWnd::WindowProc(message, wParam, lParam);
 }

@@ -1,5 +1,6 @@
 #include "shell/units_app.h"
 
+#include "framework/com_apartment.h"
 #include "res/resource.h"
 #include "shell/dialog_sheet.h"
 
@@ -14,6 +15,7 @@ BOOL CUnitsApp::InitInstance()
     Enable3dControls();
     SetRegistryKey("Brodvik");
     {
+        const ComApartment com;  // for the links' shell; ends after the sheet is gone
         CDialogSheet sheet;
         m_pMainWnd = &sheet;
         sheet.DoModal();  // every way of closing ends the program alike

@@ -179,3 +179,59 @@ TEST(Framework, PagesAreRegisteredAndCreatableByName)
     EXPECT_EQ(RUNTIME_CLASS(CDialogSheet)->m_pBaseClass, RUNTIME_CLASS(CPropertySheet));
     EXPECT_EQ(RUNTIME_CLASS(CDialogSheet)->CreateObject(), nullptr);  // no dynamic creation
 }
+
+namespace {
+
+// While a sheet is being made, a window of another class appears first on the
+// same thread: made by a CBT hook of its own, as another component might.
+HHOOK g_intruderHook = nullptr;
+HWND g_intruder = nullptr;
+bool g_making = false;
+
+LRESULT CALLBACK MakeIntruderBeforeTheSheet(int code, WPARAM wParam, LPARAM lParam)
+{
+    HWND window = reinterpret_cast<HWND>(wParam);
+    wchar_t className[16] = {};
+    if (code == HCBT_CREATEWND && !g_making && !g_intruder && GetClassNameW(window, className, 16) &&
+        lstrcmpW(className, L"#32770") == 0) {
+        g_making = true;
+        g_intruder = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        g_making = false;
+        PostMessageW(window, WM_COMMAND, IDCANCEL, 0);  // the sheet closes at once
+    }
+    return CallNextHookEx(g_intruderHook, code, wParam, lParam);
+}
+
+class BindingSheet : public CPropertySheet {
+public:
+    BindingSheet() : CPropertySheet(IDS_APP_TITLE) { AddPage(&m_page); }
+    std::wstring m_initialisedClass;  // of the window bound when the sheet initialised
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        wchar_t className[16] = {};
+        GetClassNameW(m_hWnd, className, 16);
+        m_initialisedClass = className;
+        return CPropertySheet::OnInitDialog();
+    }
+
+private:
+    CPropertyPage m_page{IDD_LENGTH_PAGE};
+};
+
+}  // namespace
+
+TEST(Framework, SheetBindsItsOwnDialogAndNoOtherWindow)
+{
+    g_intruder = nullptr;
+    g_intruderHook = SetWindowsHookExW(WH_CBT, &MakeIntruderBeforeTheSheet, nullptr, GetCurrentThreadId());
+    BindingSheet sheet;
+    sheet.DoModal();
+    UnhookWindowsHookEx(g_intruderHook);
+
+    ASSERT_NE(g_intruder, nullptr);
+    EXPECT_EQ(CWnd::FromHandlePermanent(g_intruder), nullptr);
+    EXPECT_EQ(sheet.m_initialisedClass, L"#32770");
+    DestroyWindow(g_intruder);
+}

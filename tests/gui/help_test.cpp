@@ -1,27 +1,70 @@
-// The sheet's Help button, with no help file behind it.
+// The sheet's help, with no help file behind it.
 #include <commctrl.h>
 #include <prsht.h>
 
 #include <gtest/gtest.h>
 
+#include "res/resource.h"
 #include "tests/gui/sheet_harness.h"
 
-TEST(Help, ButtonShowsTheHelpTextOwnedByTheSheet)
-{
-    ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
-        PostMessageW(sheet.window, PSM_PRESSBUTTON, PSBTN_HELP, 0);
-        HWND box = WaitForOwnedWindow(sheet.window);
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(TextOf(box), L"Jednotar jednotek");
-        // A message box holds its text in the static with id 0xFFFF.
-        const std::wstring text = TextOf(GetDlgItem(box, 0xFFFF));
-        for (const wchar_t* part : {L"1. ", L"2. ", L"3. ", L"Nastavení přesnosti", L"O programu Jednotar"})
-            EXPECT_NE(text.find(part), std::wstring::npos) << "missing: " << Narrow(part);
-        EXPECT_FALSE(IsWindowEnabled(sheet.window));  // modal over the sheet
+namespace {
 
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-        // Without a window manager Wine takes about 2 s to close a top-level window.
-        EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }, 10000));
-        EXPECT_TRUE(IsWindowVisible(sheet.window));  // Help does not close the sheet
+struct HelpRequest {
+    HWND target;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+// Sent from a thread of its own, as WM_HELP carries a pointer and cannot be
+// posted; the sender waits until the help closes.
+DWORD WINAPI SendRequest(void* request)
+{
+    const auto* r = static_cast<const HelpRequest*>(request);
+    SendMessageW(r->target, r->message, r->wParam, r->lParam);
+    return 0;
+}
+
+}  // namespace
+
+// The Help button, F1 (WM_HELP to the sheet) and the caption's "?" followed
+// by a click on a control (WM_HELP to the control, passed up to the sheet)
+// all show the same help.
+TEST(Help, ButtonF1AndContextHelpShowTheHelpTextOwnedByTheSheet)
+{
+    HELPINFO info{};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
+        const LPARAM help = reinterpret_cast<LPARAM>(&info);
+        const struct {
+            const char* way;
+            HelpRequest request;
+        } ways[] = {
+            {"Help button", {sheet.window, PSM_PRESSBUTTON, PSBTN_HELP, 0}},
+            {"F1", {sheet.window, WM_HELP, 0, help}},
+            {"context help on the value field", {Item(sheet.CurrentPage(), IDC_VALUE), WM_HELP, 0, help}},
+        };
+        for (const auto& w : ways) {
+            SCOPED_TRACE(w.way);
+            HANDLE asker = CreateThread(nullptr, 0, &SendRequest, const_cast<HelpRequest*>(&w.request), 0, nullptr);
+            HWND box = WaitForOwnedWindow(sheet.window);
+            if (!box) {
+                CloseHandle(asker);
+                FAIL() << "no help shown";
+            }
+            EXPECT_EQ(TextOf(box), L"Jednotar jednotek");
+            // A message box holds its text in the static with id 0xFFFF.
+            const std::wstring text = TextOf(GetDlgItem(box, 0xFFFF));
+            for (const wchar_t* part : {L"1. ", L"2. ", L"3. ", L"Nastavení přesnosti", L"O programu Jednotar"})
+                EXPECT_NE(text.find(part), std::wstring::npos) << "missing: " << Narrow(part);
+            EXPECT_FALSE(IsWindowEnabled(sheet.window));  // modal over the sheet
+
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+            // Without a window manager Wine takes about 2 s to close a top-level window.
+            EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }, 10000));
+            EXPECT_TRUE(IsWindowVisible(sheet.window));  // help does not close the sheet
+            EXPECT_EQ(WaitForSingleObject(asker, 10000), WAIT_OBJECT_0);
+            CloseHandle(asker);
+        }
     }));
 }

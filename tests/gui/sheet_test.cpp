@@ -2,6 +2,8 @@
 #include <commctrl.h>
 #include <prsht.h>
 
+#include <objbase.h>
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -59,6 +61,10 @@ TEST(Sheet, HasOkCancelHelpAndNoApply)
         EXPECT_TRUE(IsShownButton(sheet.window, IDCANCEL));
         EXPECT_TRUE(IsShownButton(sheet.window, IDHELP));
         EXPECT_TRUE(IsWindowEnabled(GetDlgItem(sheet.window, IDHELP)));
+        // In the program's language, whatever the system's.
+        EXPECT_EQ(TextOf(GetDlgItem(sheet.window, IDOK)), L"OK");
+        EXPECT_EQ(TextOf(GetDlgItem(sheet.window, IDCANCEL)), L"Storno");
+        EXPECT_EQ(TextOf(GetDlgItem(sheet.window, IDHELP)), L"Nápověda");
         constexpr int kApplyButton = 0x3021;
         EXPECT_FALSE(IsShownButton(sheet.window, kApplyButton));
     }));
@@ -93,6 +99,51 @@ TEST(Sheet, SystemMenuEndsWithTheTwoCommands)
         GetMenuStringW(menu, static_cast<UINT>(count - 1), text, 64, MF_BYPOSITION);
         EXPECT_STREQ(text, L"&O programu Jednotar...");
     }));
+}
+
+namespace {
+
+// Runs `probe` on `window`'s thread, inside the handling of a sent message.
+HRESULT g_probeResult = E_FAIL;
+HRESULT (*g_probe)() = nullptr;
+
+LRESULT CALLBACK RunProbe(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HC_ACTION && g_probe) {
+        g_probeResult = g_probe();
+        g_probe = nullptr;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+HRESULT OnThreadOf(HWND window, HRESULT (*probe)())
+{
+    g_probe = probe;
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, &RunProbe, nullptr, GetWindowThreadProcessId(window, nullptr));
+    SendMessageW(window, WM_NULL, 0, 0);
+    UnhookWindowsHookEx(hook);
+    return g_probeResult;
+}
+
+// S_FALSE: COM was initialised apartment-threaded already; S_OK: not at all.
+HRESULT ComStateOfThisThread()
+{
+    const HRESULT result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (SUCCEEDED(result))
+        CoUninitialize();
+    return result;
+}
+
+}  // namespace
+
+// The shell that the About box's links open wants COM on the calling thread.
+TEST(Sheet, UserInterfaceThreadHasComWhileTheSheetRuns)
+{
+    const HRESULT before = ComStateOfThisThread();
+    HRESULT during = E_FAIL;
+    ASSERT_TRUE(RunSheet([&](const Sheet& sheet) { during = OnThreadOf(sheet.window, &ComStateOfThisThread); }));
+    EXPECT_EQ(during, S_FALSE);
+    EXPECT_EQ(ComStateOfThisThread(), before);  // released when the sheet has closed
 }
 
 // System commands the program does not add take the sheet's usual path:

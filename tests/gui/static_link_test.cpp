@@ -8,6 +8,7 @@
 #include "about/static_link.h"
 #include "res/resource.h"
 #include "tests/gui/link_probe.h"
+#include "tests/gui/window_capture.h"
 #include "tests/support/text.h"
 #include "tests/support/wait.h"
 
@@ -243,6 +244,40 @@ TEST(StaticLink, ARealClickRightOfTheTextOpens)
         15000));
     EXPECT_EQ(targets.Opened(1), std::vector<std::wstring>{L"blank"});
     EXPECT_EQ(QueryLook(label).textColor, kVisited);
+}
+
+TEST(StaticLink, VisitedTextIsPaintedOverACleanBackground)
+{
+    // The grey background and the visited red have equal green and blue; a
+    // pixel with more blue than green is the unvisited blue, or its trace in
+    // the smoothed edges of the glyphs under the red.
+    const auto bluePixels = [](HWND label) {
+        const Capture capture = CaptureClient(label);
+        int count = 0;
+        for (COLORREF p : capture.pixels)
+            count += GetBValue(p) > GetGValue(p) + 10;
+        return count;
+    };
+    // A TrueType face, so that the glyphs' edges are smoothed.
+    HFONT font = CreateFontW(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_ONLY_PRECIS,
+                             CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, L"Tahoma");
+    LaunchTargets targets;
+    LinkHost host;
+    HWND label = host.AddStatic(1, L"Jednotar jednotek, návštěva odkazu");
+    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    LinkProbe link(Narrow(targets.Script(L"visit")).c_str());
+    ASSERT_TRUE(link.SubclassDlgItem(1, host.Window()));
+    SetWindowPos(host.Handle(), HWND_TOP, 0, 0, 300, 120, SWP_SHOWWINDOW);
+    UpdateWindow(host.Handle());
+    ASSERT_GT(bluePixels(label), 20);
+
+    Click(label);
+    ASSERT_EQ(QueryLook(label).textColor, kVisited);
+    UpdateWindow(host.Handle());
+    EXPECT_EQ(bluePixels(label), 0);
+    EXPECT_GT(PixelsOf(CaptureClient(label), kVisited, 0).count, 20);
+    DestroyWindow(host.Handle());  // before its font goes
+    DeleteObject(font);
 }
 
 TEST(StaticLink, ShowsTheHandCursorOrLeavesTheCursorAlone)
