@@ -56,9 +56,10 @@ void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index)
     if (pDX->Failed())
         return;
     HWND list = pDX->PrepareCtrl(nIDC);
+    const int selected = static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0));
     if (pDX->m_bSaveAndValidate)
-        index = static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0));
-    else
+        index = selected;
+    else if (index != selected)  // setting it again would only repaint the list
         SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
