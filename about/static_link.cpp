@@ -8,25 +8,6 @@
 
 namespace {
 
-// A module loaded only to read a resource; released when the object goes.
-class ScopedModule {
-public:
-    explicit ScopedModule(const std::wstring& path)
-        : m_module(LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE))
-    {}
-    ~ScopedModule()
-    {
-        if (m_module)
-            FreeLibrary(m_module);
-    }
-    ScopedModule(const ScopedModule&) = delete;
-    ScopedModule& operator=(const ScopedModule&) = delete;
-    HMODULE get() const { return m_module; }
-
-private:
-    HMODULE m_module;
-};
-
 // The text styles: left-aligned, centred, right-aligned. Modifier bits such
 // as SS_NOPREFIX (which a web address with '&' needs) do not change the kind.
 bool IsTextStyle(DWORD style)

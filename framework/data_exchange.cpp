@@ -5,26 +5,29 @@
 #include <cstring>
 
 #include "framework/framework_ids.h"
-#include "framework/win_app.h"
+#include "framework/message_box.h"
 #include "framework/wnd.h"
 
 namespace {
 
-CString ControlText(HWND control)
-{
-    CString text;
-    if (CWnd* wnd = CWnd::FromHandle(control))
-        wnd->GetWindowText(text);
-    return text;
-}
-
 void SetControlTextIfDifferent(HWND control, const CString& value)
 {
-    if (ControlText(control) != value)
+    if (WindowText(control) != value)
         SetWindowTextW(control, value.Wide().c_str());
 }
 
 }  // namespace
+
+// Defined beside the calls it runs, so that the window itself knows nothing
+// of the data exchange.
+BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
+{
+    CDataExchange dx(this, bSaveAndValidate);
+    ++m_exchangeDepth;
+    DoDataExchange(&dx);
+    --m_exchangeDepth;
+    return dx.Failed() ? FALSE : TRUE;
+}
 
 HWND CDataExchange::PrepareCtrl(int nIDC)
 {
@@ -69,7 +72,7 @@ void DDX_Text(CDataExchange* pDX, int nIDC, CString& value)
         return;
     HWND field = pDX->PrepareEditCtrl(nIDC);
     if (pDX->m_bSaveAndValidate)
-        value = ControlText(field);
+        value = WindowText(field);
     else
         SetControlTextIfDifferent(field, value);
 }
@@ -86,7 +89,7 @@ void DDX_Text(CDataExchange* pDX, int nIDC, int& value)
         return;
     }
     int number = 0;
-    if (!ParseWholeNumber(ControlText(field), &number)) {
+    if (!ParseWholeNumber(WindowText(field), &number)) {
         CString message;
         message.LoadString(AFX_IDS_INTEGER_EXPECTED);
         pDX->Fail(message);

@@ -1,6 +1,6 @@
 #include "framework/dialog.h"
 
-#include "framework/win_app.h"
+#include "framework/module.h"
 #include "framework/window_placement.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)

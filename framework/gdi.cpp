@@ -1,5 +1,6 @@
 #include "framework/gdi.h"
 
+#include "framework/module.h"
 #include "framework/wnd.h"
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject)
@@ -7,6 +8,13 @@ BOOL CGdiObject::Attach(HGDIOBJ hObject)
     DeleteObject();
     m_hObject = hObject;
     return hObject != nullptr;
+}
+
+HGDIOBJ CGdiObject::Detach()
+{
+    HGDIOBJ object = m_hObject;
+    m_hObject = nullptr;
+    return object;
 }
 
 BOOL CGdiObject::DeleteObject()
@@ -21,6 +29,17 @@ BOOL CGdiObject::DeleteObject()
 BOOL CPen::CreatePen(int nPenStyle, int nWidth, COLORREF crColor)
 {
     return Attach(::CreatePen(nPenStyle, nWidth, crColor));
+}
+
+BOOL CBitmap::LoadBitmap(UINT nIDResource)
+{
+    return Attach(
+        ::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nIDResource), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
+BOOL CBitmap::CreateCompatibleBitmap(const CDC& dc, int nWidth, int nHeight)
+{
+    return Attach(::CreateCompatibleBitmap(dc.m_hDC, nWidth, nHeight));
 }
 
 BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,

@@ -1,5 +1,6 @@
 #include "framework/property_sheet.h"
 
+#include "framework/module.h"
 #include "framework/win_app.h"
 #include "framework/window_placement.h"
 

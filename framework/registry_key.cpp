@@ -27,17 +27,14 @@ void RegistryKey::Close()
 
 bool RegistryKey::ReadDword(const std::wstring& name, DWORD* value) const
 {
-    // Query the type and size first: a value of another type or size (a
-    // string, binary data, a QWORD) must not be read into a DWORD.
-    DWORD type = 0;
-    DWORD size = 0;
-    if (!m_key || RegQueryValueExW(m_key, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
-        return false;
-    if (type != REG_DWORD || size != sizeof(DWORD))
-        return false;
+    // RRF_RT_REG_DWORD refuses every other type, REG_BINARY included; a
+    // REG_DWORD longer than its four bytes does not fit, and a shorter one
+    // is refused here.
     DWORD data = 0;
-    if (RegQueryValueExW(m_key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data), &size) != ERROR_SUCCESS ||
-        type != REG_DWORD || size != sizeof(DWORD))
+    DWORD size = sizeof(data);
+    if (!m_key ||
+        RegGetValueW(m_key, nullptr, name.c_str(), RRF_RT_REG_DWORD, nullptr, &data, &size) != ERROR_SUCCESS ||
+        size != sizeof(data))
         return false;
     *value = data;
     return true;

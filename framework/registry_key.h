@@ -16,7 +16,7 @@ public:
     bool Create(HKEY parent, const std::wstring& path, REGSAM access);
     void Close();
 
-    // The value when it is a REG_DWORD, else false.
+    // The value when it is a REG_DWORD of four bytes, else false.
     bool ReadDword(const std::wstring& name, DWORD* value) const;
     bool WriteDword(const std::wstring& name, DWORD value) const;
 

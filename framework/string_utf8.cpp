@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "framework/win_app.h"
+#include "framework/module.h"
 
 std::wstring Utf8ToWide(std::string_view text)
 {

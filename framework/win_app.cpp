@@ -2,14 +2,14 @@
 
 #include <commctrl.h>
 
+#include "framework/module.h"
 #include "framework/registry_key.h"
-#include "framework/wnd.h"
 
 namespace {
 CWinApp* s_app = nullptr;
 }
 
-CWinApp::CWinApp(const char* lpszAppName) : m_hInstance(GetModuleHandleW(nullptr))
+CWinApp::CWinApp(const char* lpszAppName)
 {
     if (lpszAppName)
         m_strAppName = lpszAppName;
@@ -68,36 +68,9 @@ CWinApp* AfxGetApp()
     return s_app;
 }
 
-HINSTANCE AfxGetInstanceHandle()
-{
-    return s_app ? s_app->m_hInstance : GetModuleHandleW(nullptr);
-}
-
-HINSTANCE AfxGetResourceHandle()
-{
-    return AfxGetInstanceHandle();
-}
-
 int AfxWinMain(CWinApp& app, HINSTANCE hInstance)
 {
-    app.m_hInstance = hInstance;
+    AfxSetInstanceHandle(hInstance);
     app.InitInstance();
     return app.ExitInstance();
-}
-
-int AfxMessageBox(const char* lpszText, UINT nType, HWND hOwner)
-{
-    CWinApp* app = AfxGetApp();
-    hOwner = OwnerOrMainWindow(hOwner);
-    const std::wstring text = Utf8ToWide(lpszText ? lpszText : "");
-    const std::wstring caption = Utf8ToWide(app ? app->GetAppName() : "");
-    return MessageBoxW(hOwner, text.c_str(), caption.c_str(), nType);
-}
-
-HWND OwnerOrMainWindow(HWND owner, const CWnd* self)
-{
-    if (owner)
-        return owner;
-    const CWinApp* app = AfxGetApp();
-    return app && app->m_pMainWnd && app->m_pMainWnd != self ? app->m_pMainWnd->m_hWnd : nullptr;
 }

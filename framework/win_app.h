@@ -32,7 +32,6 @@ public:
     // FALSE when it could not be written; nothing is reported.
     BOOL WriteProfileInt(const char* lpszSection, const char* lpszEntry, int nValue);
 
-    HINSTANCE m_hInstance;
     CWnd* m_pMainWnd = nullptr;
 
 private:
@@ -42,15 +41,6 @@ private:
 };
 
 CWinApp* AfxGetApp();
-HINSTANCE AfxGetInstanceHandle();
-// The module holding the program's resources (the .exe).
-HINSTANCE AfxGetResourceHandle();
 // The application's start and end: InitInstance, then ExitInstance, whose
 // answer is the exit code.
 int AfxWinMain(CWinApp& app, HINSTANCE hInstance);
-// A message box with the application's name as caption; without an owner it
-// belongs to the main window.
-int AfxMessageBox(const char* lpszText, UINT nType = MB_OK, HWND hOwner = nullptr);
-// `owner`, or when it is null the application's main window, unless that is
-// `self`: the owner of a dialog, sheet or message box given none.
-HWND OwnerOrMainWindow(HWND owner, const CWnd* self = nullptr);

@@ -23,8 +23,8 @@ int CenteredStart(int centre, int length, int low, int high)
     return start;
 }
 
-}  // namespace
-
+// The work area (the screen less the taskbar) of the monitor that holds
+// most of `window`, or of the primary monitor.
 RECT WorkAreaOf(HWND window)
 {
     MONITORINFO info{};
@@ -36,6 +36,8 @@ RECT WorkAreaOf(HWND window)
     }
     return info.rcWork;
 }
+
+}  // namespace
 
 void CenterWindow(HWND window)
 {

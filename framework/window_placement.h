@@ -5,10 +5,6 @@
 
 #include <windows.h>
 
-// The work area (the screen less the taskbar) of the monitor that holds
-// most of `window`, or of the primary monitor.
-RECT WorkAreaOf(HWND window);
-
 // Moves `window` (size unchanged): centred over its owner when the owner is
 // visible and not minimised, else centred on its monitor's work area;
 // then moved back inside that work area where it would stick out.

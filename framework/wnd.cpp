@@ -1,6 +1,5 @@
 #include "framework/wnd.h"
 
-#include "framework/data_exchange.h"
 #include "framework/menu.h"
 #include "framework/win_app.h"
 
@@ -87,11 +86,7 @@ DWORD CWnd::GetStyle() const
 
 void CWnd::GetWindowText(CString& text) const
 {
-    const int length = GetWindowTextLengthW(m_hWnd);
-    std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
-    const int copied = ::GetWindowTextW(m_hWnd, wide.data(), length + 1);
-    wide.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-    text = CString::FromWide(wide);
+    text = WindowText(m_hWnd);
 }
 
 CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
@@ -113,15 +108,6 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
 LRESULT CWnd::SendDlgItemMessage(int nID, UINT message, WPARAM wParam, LPARAM lParam) const
 {
     return ::SendDlgItemMessageW(m_hWnd, nID, message, wParam, lParam);
-}
-
-BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
-{
-    CDataExchange dx(this, bSaveAndValidate);
-    ++m_exchangeDepth;
-    DoDataExchange(&dx);
-    --m_exchangeDepth;
-    return dx.Failed() ? FALSE : TRUE;
 }
 
 LRESULT CWnd::Default()
@@ -205,4 +191,21 @@ LRESULT CALLBACK CWnd::WndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lP
     if (!wnd)
         return ::DefWindowProcW(hWnd, message, wParam, lParam);
     return wnd->Route(message, wParam, lParam);
+}
+
+CString WindowText(HWND hWnd)
+{
+    const int length = GetWindowTextLengthW(hWnd);
+    std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
+    const int copied = ::GetWindowTextW(hWnd, wide.data(), length + 1);
+    wide.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    return CString::FromWide(wide);
+}
+
+HWND OwnerOrMainWindow(HWND owner, const CWnd* self)
+{
+    if (owner)
+        return owner;
+    const CWinApp* app = AfxGetApp();
+    return app && app->m_pMainWnd && app->m_pMainWnd != self ? app->m_pMainWnd->m_hWnd : nullptr;
 }

@@ -91,3 +91,10 @@ private:
     MSG m_current{};
     int m_exchangeDepth = 0;
 };
+
+// The text of any window, read without a wrapper object.
+CString WindowText(HWND hWnd);
+
+// `owner`, or when it is null the application's main window, unless that is
+// `self`: the owner of a dialog, sheet or message box given none.
+HWND OwnerOrMainWindow(HWND owner, const CWnd* self = nullptr);

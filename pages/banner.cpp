@@ -20,7 +20,7 @@ void DrawBanner(CWnd* banner, CString text)
     if (!banner || !banner->m_hWnd)
         return;
     // Declared before the DC so that they are deleted after it is released,
-    // font first, then pen.
+    // each put out of the DC first by its ScopedSelect.
     CPen pen;
     CFont font;
     {
@@ -40,12 +40,11 @@ void DrawBanner(CWnd* banner, CString text)
         banner->InvalidateRect(nullptr, TRUE);
         banner->UpdateWindow();
 
-        dc.SelectStockObject(LTGRAY_BRUSH);
-        dc.SelectObject(&pen);
+        const ScopedSelect boxBrush(dc, GetStockObject(LTGRAY_BRUSH));
+        const ScopedSelect outlinePen(dc, pen);
         dc.Rectangle(rect.left, rect.top, rect.right, rect.bottom);
 
-        dc.SelectObject(&font);
-        dc.SelectStockObject(BLACK_PEN);
+        const ScopedSelect titleFont(dc, font);
         dc.SetBkMode(TRANSPARENT);
 
         const SIZE extent = dc.GetTextExtent(text);
@@ -58,7 +57,5 @@ void DrawBanner(CWnd* banner, CString text)
         dc.TextOut(x + offset, y + offset, text);
         dc.SetTextColor(kBlack);
         dc.TextOut(x - offset, y - offset, text);
-
-        dc.SelectStockObject(SYSTEM_FONT);
     }
 }

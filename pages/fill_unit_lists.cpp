@@ -17,23 +17,16 @@ void AppendUnit(HWND list, const std::wstring& name, int row)
 
 }  // namespace
 
-void FillUnitLists(HWND fromList, HWND toList, int category)
+void FillUnitLists(CWnd* fromList, CWnd* toList, int category)
 {
+    const HWND from = fromList ? fromList->m_hWnd : nullptr;
+    const HWND to = toList ? toList->m_hWnd : nullptr;
     CString language;
     language.LoadString(IDS_LANGUAGE);
     const bool czech = IsCzechLanguageCode(language.str());
-    // The count is read afresh at every step; the table's own size bounds the
-    // walk whatever the count says.
-    for (int row = 0; row < g_unitCount && row < kTableRows; ++row) {
-        if (g_units[row].category != category)
-            continue;
+    ForEachUnitOfCategory(category, g_unitCount, [&](int row) {
         const std::wstring name = Utf8ToWide(UnitName(g_units[row], czech));
-        AppendUnit(fromList, name, row);
-        AppendUnit(toList, name, row);
-    }
-}
-
-void FillUnitLists(CWnd* fromList, CWnd* toList, int category)
-{
-    FillUnitLists(fromList ? fromList->m_hWnd : nullptr, toList ? toList->m_hWnd : nullptr, category);
+        AppendUnit(from, name, row);
+        AppendUnit(to, name, row);
+    });
 }

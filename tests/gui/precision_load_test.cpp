@@ -98,6 +98,7 @@ TEST(PrecisionLoad, ValueOfAnotherTypeReadsAsTheDefault)
     const wchar_t text[] = L"3";
     const BYTE bytes[] = {3, 0};
     const unsigned long long wide = 3;
+    const DWORD four = 3;
     struct Case {
         const char* name;
         DWORD type;
@@ -107,6 +108,7 @@ TEST(PrecisionLoad, ValueOfAnotherTypeReadsAsTheDefault)
     const Case cases[] = {
         {"REG_SZ", REG_SZ, text, sizeof(text)},
         {"REG_BINARY", REG_BINARY, bytes, sizeof(bytes)},
+        {"REG_BINARY of 4 bytes", REG_BINARY, &four, sizeof(four)},
         {"REG_QWORD", REG_QWORD, &wide, sizeof(wide)},
         {"REG_DWORD of 2 bytes", REG_DWORD, bytes, sizeof(bytes)},
     };
