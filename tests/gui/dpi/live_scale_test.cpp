@@ -8,9 +8,11 @@
 #include <cstdlib>
 #include <map>
 
+#include "framework/dialog_layout.h"
 #include "res/resource.h"
 #include "tests/gui/dpi/display_scale.h"
 #include "tests/gui/dpi/page_layout.h"
+#include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
 
 namespace {
@@ -110,5 +112,35 @@ TEST(LiveScale, EveryPageIsLaidOutAsAFreshStartAtTheNewScale)
             const Box shadow = PixelsOf(c, kGrey, outline);
             EXPECT_EQ(shadow.minX - face.minX, 2 * MulDiv(2, static_cast<int>(dpi), 96)) << dpi << " DPI";
         }
+    }));
+}
+
+TEST(LiveScale, AtItsOwnScaleAPlainDialogTemplateGivesTheDialogManagersLayout)
+{
+    // The precision dialog's template is a plain DIALOG (the pages' are
+    // DIALOGEX): read and laid out at the scale the dialog manager made the
+    // dialog at, nothing moves and every font stays as high.
+    DialogLayout layout;  // its font outlives the dialog's controls
+    ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
+        HWND dialog = OpenBySystemCommand(sheet.window, IDM_PRECISION, L"Nastavení přesnosti");
+        ASSERT_NE(dialog, nullptr);
+        const std::vector<ControlLayout> made = ControlsOf(dialog, 0);
+        ASSERT_TRUE(layout.Apply(dialog, GetModuleHandleW(nullptr), IDD_PRECISION, ConfiguredDpi()));
+        const std::vector<ControlLayout> laidOut = ControlsOf(dialog, 0);
+        ASSERT_EQ(laidOut.size(), 5u);
+        ASSERT_EQ(laidOut.size(), made.size());
+        for (size_t i = 0; i < made.size(); ++i) {
+            // The third item, the up-down control, makes itself as wide as
+            // it likes when it is created; only where it stands is the
+            // template's.
+            const bool sizesItself = i == 2;
+            const RECT& a = laidOut[i].rect;
+            const RECT& b = made[i].rect;
+            EXPECT_EQ(a.left, b.left) << "control " << i;
+            EXPECT_EQ(a.top, b.top) << "control " << i;
+            EXPECT_TRUE(sizesItself || (a.right == b.right && a.bottom == b.bottom)) << "control " << i;
+            EXPECT_EQ(laidOut[i].fontHeight, made[i].fontHeight) << "control " << i;
+        }
+        EXPECT_TRUE(CloseWith(dialog, IDCANCEL));
     }));
 }

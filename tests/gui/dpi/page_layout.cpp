@@ -65,19 +65,26 @@ std::wstring TempFile()
 
 }  // namespace
 
+std::vector<ControlLayout> ControlsOf(HWND window, int page)
+{
+    std::vector<ControlLayout> controls;
+    int index = 0;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        ControlLayout c{page, index++, {}, FontHeightOf(child)};
+        GetWindowRect(child, &c.rect);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&c.rect), 2);
+        controls.push_back(c);
+    }
+    return controls;
+}
+
 std::vector<ControlLayout> LayoutOfPages(const Sheet& sheet)
 {
     std::vector<ControlLayout> controls;
     for (int page = 0; page < kPageCount; ++page) {
-        HWND window = reinterpret_cast<HWND>(SendMessageW(sheet.window, PSM_INDEXTOHWND, page, 0));
-        if (!window)
-            continue;
-        int index = 0;
-        for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            ControlLayout c{page, index++, {}, FontHeightOf(child)};
-            GetWindowRect(child, &c.rect);
-            MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&c.rect), 2);
-            controls.push_back(c);
+        if (HWND window = reinterpret_cast<HWND>(SendMessageW(sheet.window, PSM_INDEXTOHWND, page, 0))) {
+            const std::vector<ControlLayout> ofPage = ControlsOf(window, page);
+            controls.insert(controls.end(), ofPage.begin(), ofPage.end());
         }
     }
     return controls;

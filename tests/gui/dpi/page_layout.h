@@ -19,6 +19,8 @@ struct ControlLayout {
     LONG fontHeight = 0;
 };
 
+// Every child of `window`, numbered as page `page`.
+std::vector<ControlLayout> ControlsOf(HWND window, int page);
 // Every child of every page the sheet has created.
 std::vector<ControlLayout> LayoutOfPages(const Sheet& sheet);
 
