@@ -129,12 +129,18 @@ bool LoadDialogTemplate(HINSTANCE module, UINT id, DialogTemplate* result)
 HFONT CreateDialogFont(const DialogFontSpec& font, UINT dpi)
 {
     LOGFONTW logFont{};
-    logFont.lfHeight = -MulDiv(font.pointSize, static_cast<int>(dpi), 72);
     logFont.lfWeight = font.weight;
     logFont.lfItalic = font.italic;
     logFont.lfCharSet = font.charset;
     logFont.lfQuality = PROOF_QUALITY;
     font.face.copy(logFont.lfFaceName, LF_FACESIZE - 1);
+    return CreateFontAtDpi(logFont, font.pointSize, dpi);
+}
+
+HFONT CreateFontAtDpi(LOGFONTW logFont, WORD pointSize, UINT dpi)
+{
+    logFont.lfHeight = -MulDiv(pointSize, static_cast<int>(dpi), 72);
+    logFont.lfWidth = 0;
     return CreateFontIndirectW(&logFont);
 }
 
@@ -166,8 +172,15 @@ bool DialogLayout::Apply(HWND dialog, HINSTANCE module, UINT templateId, UINT dp
     DialogTemplate parsed;
     if (!LoadDialogTemplate(module, templateId, &parsed) || !parsed.hasFont)
         return false;
+    // The face as the dialog manager chose it for the template (it may have
+    // mapped the template's), at the new DPI.
     auto font = std::make_unique<CFont>();
-    if (!font->Attach(CreateDialogFont(parsed.font, dpi)))
+    LOGFONTW made{};
+    HGDIOBJ madeFont = reinterpret_cast<HGDIOBJ>(SendMessageW(dialog, WM_GETFONT, 0, 0));
+    const HFONT created = madeFont && GetObjectW(madeFont, sizeof(made), &made) == sizeof(made)
+                              ? CreateFontAtDpi(made, parsed.font.pointSize, dpi)
+                              : CreateDialogFont(parsed.font, dpi);
+    if (!font->Attach(created))
         return false;
     const HFONT hFont = static_cast<HFONT>(font->GetSafeHandle());
     const SIZE base = DialogBaseUnits(hFont);

@@ -41,6 +41,8 @@ bool LoadDialogTemplate(HINSTANCE module, UINT id, DialogTemplate* result);
 
 // The font the dialog manager makes for the template at `dpi`.
 HFONT CreateDialogFont(const DialogFontSpec& font, UINT dpi);
+// `logFont` at `pointSize` points at `dpi`.
+HFONT CreateFontAtDpi(LOGFONTW logFont, WORD pointSize, UINT dpi);
 // Dialog base units of a font: the average width of "A".."Z" and "a".."z"
 // (rounded as the dialog manager rounds it) and the character height.
 SIZE DialogBaseUnits(HFONT font);
@@ -52,9 +54,9 @@ RECT DialogItemRect(const DialogItem& item, SIZE baseUnits);
 class DialogLayout {
 public:
     // Lays `dialog`'s children out from template `templateId` of `module`
-    // at `dpi`: each control's rectangle, and a font made anew at that DPI
-    // given to every control and to the dialog. False, and nothing changed,
-    // when the template or its font is missing.
+    // at `dpi`: each control's rectangle, and the dialog's font made anew
+    // at that DPI given to every control and to the dialog. False, and
+    // nothing changed, when the template or its font is missing.
     bool Apply(HWND dialog, HINSTANCE module, UINT templateId, UINT dpi);
     // The DPI of the last layout; 0 when there was none.
     UINT Dpi() const { return m_dpi; }
