@@ -1,5 +1,6 @@
 #include "framework/property_sheet.h"
 
+#include "framework/dpi.h"
 #include "framework/module.h"
 #include "framework/win_app.h"
 #include "framework/window_placement.h"
@@ -53,6 +54,10 @@ public:
     ScopedCreateHook& operator=(const ScopedCreateHook&) = delete;
 };
 
+// WM_DPICHANGED_AFTERPARENT (Windows 10 1703), whose header guard asks for a
+// newer target than the program's.
+constexpr UINT kDpiChangedAfterParent = 0x02E3;
+
 bool AppHandlesHelp()
 {
     return AfxGetApp() && AfxGetApp()->HandlesCommand(ID_HELP);
@@ -80,6 +85,8 @@ CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT nIDCaption) : CDialog(nIDTem
 
 BOOL CPropertyPage::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
+    if (OnLayoutMessage(message, wParam, lParam, pResult))
+        return TRUE;
     // The sheet's Help button asks the current page; the page passes it on
     // as the ID_HELP command, which ends with the application.
     if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(PSN_HELP)) {
@@ -94,8 +101,47 @@ INT_PTR CALLBACK CPropertyPage::PageDialogProc(HWND hWnd, UINT message, WPARAM, 
 {
     if (message != WM_INITDIALOG)
         return FALSE;
-    const PROPSHEETPAGEW* page = reinterpret_cast<const PROPSHEETPAGEW*>(lParam);
-    return InitBoundDialog(reinterpret_cast<CPropertyPage*>(page->lParam), hWnd);
+    CPropertyPage* page = reinterpret_cast<CPropertyPage*>(reinterpret_cast<const PROPSHEETPAGEW*>(lParam)->lParam);
+    const INT_PTR result = InitBoundDialog(page, hWnd);
+    page->FollowSheetDpi();
+    return result;
+}
+
+UINT CPropertyPage::LayoutDpi() const
+{
+    return m_layout.Dpi() ? m_layout.Dpi() : DpiOfWindow(m_hWnd);
+}
+
+void CPropertyPage::LayOutForDpi(UINT dpi)
+{
+    m_layout.Apply(m_hWnd, AfxGetResourceHandle(), m_nIDTemplate, dpi);
+}
+
+void CPropertyPage::FollowSheetDpi()
+{
+    m_layout.Reset();  // a new window
+    // The dialog manager made the page at its window's DPI, which stays the
+    // system's where the platform does not rescale.
+    const UINT sheetDpi = m_pSheet ? m_pSheet->m_nPageDpi : 0;
+    if (sheetDpi != 0 && sheetDpi != DpiOfWindow(m_hWnd))
+        LayOutForDpi(sheetDpi);
+}
+
+BOOL CPropertyPage::OnLayoutMessage(UINT message, WPARAM, LPARAM, LRESULT* pResult)
+{
+    if (!m_layout.Dpi())
+        return FALSE;
+    if (message == WM_GETFONT) {  // the dialog manager knows only the font it made
+        *pResult = reinterpret_cast<LRESULT>(m_layout.Font());
+        return TRUE;
+    }
+    if (message == kDpiChangedAfterParent) {
+        // Whatever the platform did to the page, the layout stands.
+        *pResult = Default();
+        LayOutForDpi(m_layout.Dpi());
+        return TRUE;
+    }
+    return FALSE;
 }
 
 CPropertySheet::CPropertySheet(UINT nIDCaption, CWnd* pParentWnd, UINT iSelectPage) : m_pParentWnd(pParentWnd)
@@ -143,8 +189,18 @@ INT_PTR CPropertySheet::DoModal()
     return result > 0 ? IDOK : IDCANCEL;
 }
 
+void CPropertySheet::LayOutPages(UINT dpi)
+{
+    m_nPageDpi = dpi;
+    for (CPropertyPage* page : m_pages) {
+        if (page->m_hWnd)
+            page->LayOutForDpi(dpi);
+    }
+}
+
 BOOL CPropertySheet::OnInitDialog()
 {
+    m_nPageDpi = 0;  // a new window, at the scale it is made at
     const BOOL result = static_cast<BOOL>(Default());
     LabelButton(m_hWnd, IDOK, AFX_IDS_SHEET_OK);
     LabelButton(m_hWnd, IDCANCEL, AFX_IDS_SHEET_CANCEL);

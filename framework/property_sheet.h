@@ -12,12 +12,22 @@
 #include <vector>
 
 #include "framework/dialog.h"
+#include "framework/dialog_layout.h"
+
+class CPropertySheet;
 
 class CPropertyPage : public CDialog {
     DECLARE_DYNAMIC(CPropertyPage)
 public:
     // Caption id 0: the tab title is the template's caption.
     explicit CPropertyPage(UINT nIDTemplate, UINT nIDCaption = 0);
+
+    // The DPI the page is laid out for: the one its window was made at,
+    // until a change of scale lays it out anew.
+    UINT LayoutDpi() const;
+    // Every control's rectangle from the page's template at `dpi`, in the
+    // template's font made anew at that DPI (kept by the page).
+    void LayOutForDpi(UINT dpi);
 
 protected:
     // OK and Cancel belong to the sheet, not to a page.
@@ -28,7 +38,12 @@ protected:
 private:
     friend class CPropertySheet;
     static INT_PTR CALLBACK PageDialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // A page created after a change of scale comes up at the sheet's DPI.
+    void FollowSheetDpi();
+    BOOL OnLayoutMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     UINT m_nIDCaption;
+    CPropertySheet* m_pSheet = nullptr;
+    DialogLayout m_layout;
 };
 
 class CPropertySheet : public CWnd {
@@ -36,7 +51,14 @@ class CPropertySheet : public CWnd {
 public:
     CPropertySheet(UINT nIDCaption, CWnd* pParentWnd = nullptr, UINT iSelectPage = 0);
 
-    void AddPage(CPropertyPage* page) { m_pages.push_back(page); }
+    void AddPage(CPropertyPage* page)
+    {
+        page->m_pSheet = this;
+        m_pages.push_back(page);
+    }
+    // A change of scale: every page that exists is laid out for `dpi`, and
+    // so is every page created from now on.
+    void LayOutPages(UINT dpi);
 
     // IDOK when the sheet was closed by OK, else IDCANCEL.
     virtual INT_PTR DoModal();
@@ -55,4 +77,6 @@ private:
     CString m_strCaption;
     CWnd* m_pParentWnd;
     std::vector<CPropertyPage*> m_pages;
+    friend class CPropertyPage;
+    UINT m_nPageDpi = 0;  // that of the last change of scale, 0 before one
 };

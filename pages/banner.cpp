@@ -8,14 +8,14 @@ namespace {
 
 constexpr COLORREF kGrey = RGB(128, 128, 128);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
-// Pixel figures at 96 DPI; each is scaled to the banner's own DPI.
+// Pixel figures at 96 DPI; each is scaled to the DPI the page is laid out for.
 constexpr int kFontHeight = -33;
 constexpr int kShadowOffset = 2;
 constexpr int kOutlineWidth = 1;
 
 }  // namespace
 
-void DrawBanner(CWnd* banner, CString text)
+void DrawBanner(CWnd* banner, CString text, UINT dpi)
 {
     if (!banner || !banner->m_hWnd)
         return;
@@ -25,7 +25,6 @@ void DrawBanner(CWnd* banner, CString text)
     CFont font;
     {
         CClientDC dc(banner->m_hWnd);
-        const UINT dpi = DpiOfWindow(banner->m_hWnd);
         const int outline = ScaleForDpi(kOutlineWidth, dpi);
         const int offset = ScaleForDpi(kShadowOffset, dpi);
         // A wider outline is drawn inside the control, as the one-pixel one is.

@@ -63,7 +63,7 @@ void CConversionPage::OnPaint()
     CPaintDC dc(this);  // nothing is drawn into it; ending it validates the page
     CString banner;
     banner.LoadString(m_traits.bannerStringId);
-    DrawBanner(GetDlgItem(IDC_BANNER), banner);
+    DrawBanner(GetDlgItem(IDC_BANNER), banner, LayoutDpi());
     // The start page is initialised before the sheet counts the unit table,
     // so it lists its units on its first paint instead.
     if (m_traits.tab == 0 && SendDlgItemMessage(IDC_FROM_UNIT, CB_GETCOUNT) < 1)

@@ -34,13 +34,14 @@ BOOL CDialogSheet::OnInitDialog()
     return result;
 }
 
-LRESULT CDialogSheet::OnDpiChanged(WPARAM, LPARAM lParam)
+LRESULT CDialogSheet::OnDpiChanged(WPARAM wParam, LPARAM lParam)
 {
-    // The system rescales the sheet's dialogs and their fonts; the sheet
-    // takes the rectangle it suggests, and the page repaints, its banner at
-    // the new scale.
+    // The system rescales the sheet's own children, not the controls of its
+    // pages: those are laid out anew for the DPI the message carries, and
+    // the page repaints, its banner at that scale.
     const LRESULT result = Default();
     TakeSuggestedRect(m_hWnd, lParam);
+    LayOutPages(LOWORD(wParam));
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     return result;
 }
