@@ -78,10 +78,11 @@ settings_key="HKCU\\Software\\Brodvik\\$app\\Settings"
 
 # What the checks read, taken in one Wine run: the environment and the
 # three registry keys, as `set` and `reg query` print them (DWORDs as 0x...),
-# and whether each key exists (reg query's status).
+# and whether each key exists (reg query's status). Batch LINES given to it
+# run first, in the same run (a Wine run costs seconds).
 snap=$prefix/drive_c/snapshot
 declare -A snap_file=([$uninst_key_machine]=machine [$uninst_key_user]=user [$settings_key]=settings)
-snapshot() {
+snapshot() {  # snapshot [LINE...]
   rm -rf "$snap"
   mkdir -p "$snap"
   touch "$snap"/{env,machine,user,settings}.txt "$snap"/{machine,user,settings}.status  # empty if the run fails
@@ -90,7 +91,7 @@ snapshot() {
     lines+=(">C:\\snapshot\\${snap_file[$key]}.txt reg query \"$key\" 2>nul"
       ">C:\\snapshot\\${snap_file[$key]}.status echo %errorlevel%")
   done
-  batch snapshot '>C:\snapshot\env.txt set' "${lines[@]}" 'exit /b 0' ||
+  batch snapshot "$@" '>C:\snapshot\env.txt set' "${lines[@]}" 'exit /b 0' ||
     fail "reading the environment and the registry"
 }
 # The expansion of a Windows environment variable, e.g. win_env LOCALAPPDATA.
@@ -153,6 +154,11 @@ check_program_runs() {  # check_program_runs WINDIR
   check "the program ended with status 0 after its sheet closed" equals "$(batch_result program)" 0
 }
 
+# Batch lines that run the installer with ARGS and note its exit status,
+# for status_of_setup to read.
+setup_lines() { echo "\"$(win_path "$setup")\" $*"; echo '>C:\setup.txt echo %errorlevel%'; }
+status_of_setup() { equals "$(batch_result setup)" 0; }
+
 # The command line that runs WINDIR's uninstaller silently, in place and
 # synchronously (_?=).
 in_place_uninstall_line() { echo "\"$1\\uninstall.exe\" /S _?=$1"; }
@@ -170,8 +176,7 @@ quiet_uninstall() {  # quiet_uninstall KEY
 
 # ---------------------------------------------------------------------------
 # No menu entries or file associations on the host for what is installed here.
-w reg add 'HKCU\Software\Wine\DllOverrides' /v winemenubuilder.exe /t REG_SZ /d '' /f >/dev/null
-snapshot
+snapshot 'reg add "HKCU\Software\Wine\DllOverrides" /v winemenubuilder.exe /t REG_SZ /d "" /f >nul'
 pf=$(win_env ProgramW6432)
 [ -n "$pf" ] || pf=$(win_env ProgramFiles)
 machine_dir="$pf\\$app"
@@ -180,14 +185,15 @@ user_programs="$(win_env APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs"
 user_dir="$(win_env LOCALAPPDATA)\\Programs\\$app"
 
 section "for all users"
-check "silent install exits with status 0" w "$setup" /S
-snapshot
+mapfile -t lines < <(setup_lines /S)
+snapshot "${lines[@]}"
+check "silent install exits with status 0" status_of_setup
 check_installed "$machine_dir" "$uninst_key_machine" "$common_programs"
 check "no per-user registration" reg_key_absent "$uninst_key_user"
 check "nothing in the per-user folder" test ! -e "$(unix_path "$user_dir")"
 
-check "installing again over it exits with status 0" w "$setup" /S
-snapshot
+snapshot "${lines[@]}"
+check "installing again over it exits with status 0" status_of_setup
 check "still the built program after installing again" \
   cmp -s "$(unix_path "$machine_dir")/jednotar.exe" "$built_exe"
 check "still one registration, in place" \
@@ -219,8 +225,7 @@ else
   fail "the program started for the running-uninstall check"
 fi
 
-w reg add "$settings_key" /v Precision /t REG_DWORD /d 7 /f >/dev/null || true  # checked below
-snapshot
+snapshot "reg add \"$settings_key\" /v Precision /t REG_DWORD /d 7 /f >nul"
 check "the setting is written before uninstalling" equals "$(reg_value "$settings_key" Precision)" "0x7"
 quiet_uninstall "$uninst_key_machine"
 snapshot
@@ -229,8 +234,9 @@ check "the silent uninstall keeps the setting" equals "$(reg_value "$settings_ke
 
 # ---------------------------------------------------------------------------
 section "for the current user (/CurrentUser)"
-check "silent per-user install exits with status 0" w "$setup" /S /CurrentUser
-snapshot
+mapfile -t lines < <(setup_lines /S /CurrentUser)
+snapshot "${lines[@]}"
+check "silent per-user install exits with status 0" status_of_setup
 check_installed "$user_dir" "$uninst_key_user" "$user_programs"
 check "no all-users registration" reg_key_absent "$uninst_key_machine"
 check "nothing in Program Files" test ! -e "$(unix_path "$machine_dir")"
@@ -243,9 +249,9 @@ check "the silent uninstall keeps the setting" equals "$(reg_value "$settings_ke
 # ---------------------------------------------------------------------------
 section "into a chosen folder (/D=)"
 chosen_dir='C:\Tools\Jednotar jednotek'
-check "silent install with /D= exits with status 0" \
-  batch chosen "\"$(win_path "$setup")\" /S /CurrentUser /D=$chosen_dir" 'exit /b %errorlevel%'
-snapshot
+mapfile -t lines < <(setup_lines /S /CurrentUser "/D=$chosen_dir")
+snapshot "${lines[@]}"
+check "silent install with /D= exits with status 0" status_of_setup
 check "jednotar.exe in the chosen folder is the built program" \
   cmp -s "$(unix_path "$chosen_dir")/jednotar.exe" "$built_exe"
 check "InstallLocation is the chosen folder" \
