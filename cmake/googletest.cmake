@@ -17,13 +17,20 @@ set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)  # MinGW here has Win32 threa
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(${JEDNOTAR_GOOGLETEST_SOURCE} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-if(MINGW)
-  # GCC's Win32 thread model has no std::mutex, which GoogleTest's thread
-  # Notification is written with: give it one over a Win32 event.
+# GoogleTest 1.12 and later (Debian 12 has 1.12.1) write their thread
+# Notification with std::mutex and std::condition_variable on every platform
+# (1.11 and earlier used a Win32 event on Windows). MinGW-w64 GCC before 13
+# has them only in its POSIX thread model, not in the Win32 one that builds
+# the program (the POSIX one would link winpthread into jednotar.exe): there
+# GoogleTest gets its Notification back over a Win32 event.
+include(CheckCXXSourceCompiles)
+check_cxx_source_compiles("#include <mutex>
+int main() { std::mutex m; m.lock(); m.unlock(); }" JEDNOTAR_HAS_STD_MUTEX)
+if(WIN32 AND NOT JEDNOTAR_HAS_STD_MUTEX)
   foreach(target gtest gtest_main)
     target_compile_definitions(${target} PUBLIC GTEST_HAS_NOTIFICATION_=1)
     target_compile_options(${target} PUBLIC
-      -include ${PROJECT_SOURCE_DIR}/tests/gui/gtest_win32/notification.h)
+      -include ${CMAKE_CURRENT_LIST_DIR}/gtest-win32-notification.h)
   endforeach()
 endif()
 if(NOT TARGET GTest::gtest_main)  # GoogleTest 1.11 and later name them so already

@@ -1,11 +1,15 @@
 # Makes the release files from the built program; run by the release target:
 #   cmake -DVERSION=2.0.0.1 -DVERSION4=2.0.0.1 -DEXE=.../jednotar.exe -DICON=.../jednotar.ico
-#         -DSOURCE_DIR=release -DWORK_DIR=... -DOUTPUT_DIR=... -P make-release.cmake
+#         -DSOURCE_DIR=release -DSOURCE_DATE_FILE=.../source-date.txt -DWORK_DIR=...
+#         -DOUTPUT_DIR=... -P make-release.cmake
 # Writes, into OUTPUT_DIR and nothing else:
 #   jednotar-<VERSION>-setup.exe, jednotar-<VERSION>-portable.zip, SHA256SUMS
+# Every time inside the installer and the zip is the source date (the last
+# commit's time, as in the program's PE header), so one commit always gives
+# the same files.
 cmake_minimum_required(VERSION 3.21)
 
-foreach(var VERSION VERSION4 EXE ICON SOURCE_DIR WORK_DIR OUTPUT_DIR)
+foreach(var VERSION VERSION4 EXE ICON SOURCE_DIR SOURCE_DATE_FILE WORK_DIR OUTPUT_DIR)
   if("${${var}}" STREQUAL "")
     message(FATAL_ERROR "make-release.cmake: -D${var}=... is missing")
   endif()
@@ -40,26 +44,28 @@ if(NOT MAKENSIS)
   endif()
 endif()
 
+# Python 3 writes the zip: CMake's own zip writer stores the files' access
+# and change times and their owner, which differ from build to build.
+find_program(PYTHON3 NAMES python3 python)
+if(NOT PYTHON3)
+  message(FATAL_ERROR "python3 not found: install Python 3 (Debian: apt-get install python3)")
+endif()
+
+file(READ "${SOURCE_DATE_FILE}" epoch)
+if(epoch STREQUAL "")  # neither git nor SOURCE_DATE_EPOCH: the time of this build
+  string(TIMESTAMP epoch "%s" UTC)
+endif()
+
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}/zip" "${OUTPUT_DIR}")
 # Files of an earlier version would otherwise sit beside the new ones.
 file(GLOB earlier "${OUTPUT_DIR}/jednotar-*-setup.exe" "${OUTPUT_DIR}/jednotar-*-portable.zip")
 file(REMOVE ${earlier} "${OUTPUT_DIR}/SHA256SUMS")
 
-# The installer.
-execute_process(
-  COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8
-    -DVERSION=${VERSION} -DVERSION4=${VERSION4}
-    -DEXE=${EXE} -DICON=${ICON} -DOUTFILE=${OUTPUT_DIR}/${setup_name}
-    ${SOURCE_DIR}/jednotar.nsi
-  RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0 OR NOT EXISTS "${OUTPUT_DIR}/${setup_name}")
-  message(FATAL_ERROR "makensis failed (${rc})")
-endif()
-
 # The portable zip: the program and a Czech README.txt, which Notepad of
 # every Windows version reads right as UTF-8 with a byte-order mark and
-# CRLF line ends.
+# CRLF line ends. Making it also gives both files the source date as their
+# modification time, which the installer then stores with the program.
 file(READ "${SOURCE_DIR}/README.txt" readme)
 string(CONFIGURE "${readme}" readme @ONLY)
 string(REPLACE "\r\n" "\n" readme "${readme}")
@@ -67,32 +73,23 @@ string(REPLACE "\n" "\r\n" readme "${readme}")
 string(ASCII 239 187 191 bom)
 file(WRITE "${WORK_DIR}/zip/README.txt" "${bom}${readme}")
 file(COPY_FILE "${EXE}" "${WORK_DIR}/zip/jednotar.exe")
-
-# The files inside carry the time of the last commit, not of the build
-# (SOURCE_DATE_EPOCH wins when set).
-set(epoch "$ENV{SOURCE_DATE_EPOCH}")
-if(epoch STREQUAL "")
-  execute_process(COMMAND git -C "${SOURCE_DIR}" log -1 --format=%ct
-    OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET RESULT_VARIABLE rc)
-  if(NOT rc EQUAL 0)
-    set(epoch "")
-  endif()
-endif()
-set(tar_mtime)
-if(epoch MATCHES "^[0-9]+$")
-  # string(TIMESTAMP) formats SOURCE_DATE_EPOCH instead of the current time.
-  set(ENV{SOURCE_DATE_EPOCH} "${epoch}")
-  string(TIMESTAMP mtime "%Y-%m-%d %H:%M:%S UTC" UTC)
-  set(tar_mtime "--mtime=${mtime}")
-endif()
 execute_process(
-  COMMAND ${CMAKE_COMMAND} -E env TZ=UTC
-    ${CMAKE_COMMAND} -E tar cf "${OUTPUT_DIR}/${zip_name}" --format=zip ${tar_mtime}
-    jednotar.exe README.txt
-  WORKING_DIRECTORY "${WORK_DIR}/zip"
+  COMMAND ${PYTHON3} ${SOURCE_DIR}/make-zip.py "${OUTPUT_DIR}/${zip_name}" ${epoch}
+    "${WORK_DIR}/zip/jednotar.exe" "${WORK_DIR}/zip/README.txt"
   RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "creating ${zip_name} failed (${rc})")
+endif()
+
+# The installer, from the same copy of the program.
+execute_process(
+  COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8
+    -DVERSION=${VERSION} -DVERSION4=${VERSION4}
+    -DEXE=${WORK_DIR}/zip/jednotar.exe -DICON=${ICON} -DOUTFILE=${OUTPUT_DIR}/${setup_name}
+    ${SOURCE_DIR}/jednotar.nsi
+  RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0 OR NOT EXISTS "${OUTPUT_DIR}/${setup_name}")
+  message(FATAL_ERROR "makensis failed (${rc})")
 endif()
 
 # Checksums in sha256sum's format: sha256sum -c SHA256SUMS

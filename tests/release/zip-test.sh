@@ -6,7 +6,7 @@
 # (UTF-8 with a byte-order mark, CRLF lines) naming the version and the
 # setting's registry key and how to delete it; SHA256SUMS lists exactly the
 # zip and the installer, with their right checksums.
-set -u
+set -euo pipefail
 [ $# -eq 3 ] || { echo "usage: $0 RELEASE_DIR jednotar.exe VERSION" >&2; exit 2; }
 dir=$(realpath "$1") built_exe=$(realpath "$2") version=$3
 zip="$dir/jednotar-$version-portable.zip"
@@ -30,7 +30,8 @@ holds_exactly_the_two() {
 check "the zip holds exactly jednotar.exe and README.txt" holds_exactly_the_two
 
 mkdir "$tmp/x"
-(cd "$tmp/x" && cmake -E tar xf "$zip")
+# A missing or damaged zip is reported by the checks below, not here.
+(cd "$tmp/x" && cmake -E tar xf "$zip") || true
 check "its jednotar.exe is byte-identical to the build's" cmp -s "$tmp/x/jednotar.exe" "$built_exe"
 
 readme="$tmp/x/README.txt"
@@ -51,5 +52,5 @@ check "SHA256SUMS lists exactly the zip and the installer" \
   test "$(awk '{print $2}' "$sums" | sort | tr '\n' ' ')" = "$(basename "$zip") $setup_name "
 check "SHA256SUMS matches both files" bash -c 'cd "$1" && sha256sum --quiet -c SHA256SUMS' _ "$dir"
 
-[ "$failures" -eq 0 ] && echo "all checks passed" || echo "$failures checks failed"
+if [ "$failures" -eq 0 ]; then echo "all checks passed"; else echo "$failures checks failed"; fi
 exit "$failures"

@@ -1,7 +1,8 @@
-// Google Test's thread-start Notification, over a Win32 event. GCC's Win32
-// thread model has no std::mutex or std::condition_variable, which Google
-// Test's own Notification is written with; everything else in its Windows
-// port already uses Win32 primitives.
+// GoogleTest's thread-start Notification over a Win32 event, force-included
+// into GoogleTest by cmake/googletest.cmake. GoogleTest 1.12 and later write
+// it with std::mutex and std::condition_variable, which MinGW-w64 GCC before
+// 13 lacks in its Win32 thread model; everything else in GoogleTest's
+// Windows port already uses Win32 primitives.
 #pragma once
 
 #include <windows.h>
