@@ -11,10 +11,12 @@
 #include "tests/gui/dpi/display_scale.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
+#include "units/units.h"
 
 namespace {
 
-RECT ClientRectIn(HWND control, HWND page)
+// `control`'s rectangle in `page`'s client coordinates.
+RECT RectInPage(HWND control, HWND page)
 {
     RECT rect{};
     GetWindowRect(control, &rect);
@@ -62,9 +64,9 @@ TEST(DisplayScale, EveryTextHasAllItsLettersInATrueTypeFont)
     for (const std::wstring& face : faces)
         std::printf(" \"%s\"", WideToUtf8(face).c_str());
     std::printf("\n");
-    // Every page's five texts and its units in both lists (197 units in
-    // all), the sheet's tabs and buttons, and the texts of both dialogs.
-    EXPECT_GE(texts.size(), kPageCount * 5 + 2 * 197 + kPageCount + 3 + 3 + 8);
+    // Every page's five texts and its units in both lists (every unit of the
+    // table), the sheet's tabs and buttons, and the texts of both dialogs.
+    EXPECT_GE(texts.size(), kPageCount * 5 + 2 * (kTableRows - 1) + kPageCount + 3 + 3 + 8);
     for (const Lettering& text : texts) {
         EXPECT_EQ(text.missing, 0) << WideToUtf8(text.where) << " in " << WideToUtf8(text.face);
         EXPECT_TRUE(text.trueType) << WideToUtf8(text.where) << " in " << WideToUtf8(text.face);
@@ -80,7 +82,7 @@ TEST(DisplayScale, EveryPageFillsItsRoom)
             // The banner spans the page but for one margin on either side.
             RECT client{};
             GetClientRect(window, &client);
-            const RECT banner = ClientRectIn(Item(window, IDC_BANNER), window);
+            const RECT banner = RectInPage(Item(window, IDC_BANNER), window);
             const long left = banner.left - client.left;
             const long right = client.right - banner.right;
             if (page == 0)
