@@ -1,6 +1,28 @@
 #include "tests/gui/dpi/display_scale.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
+#include <iterator>
+
+#include "framework/gdi.h"
+
 namespace {
+
+// A device context of `control` with the control's own font selected (the
+// system font when it has none, as the control then draws in it).
+class ControlFontDc : public CClientDC {
+public:
+    explicit ControlFontDc(HWND control) : CClientDC(control)
+    {
+        HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0));
+        m_old = ::SelectObject(m_hDC, font ? font : GetStockObject(SYSTEM_FONT));
+    }
+    ~ControlFontDc() override { ::SelectObject(m_hDC, m_old); }
+
+private:
+    HGDIOBJ m_old;
+};
 
 std::wstring ClassOf(HWND window)
 {
@@ -73,9 +95,8 @@ std::vector<TextFit> TextsIn(HWND window, const std::wstring& windowName)
         const std::wstring text = WindowText(control);
         if (kind == Kind::kNone || text.empty() || !IsWindowVisible(control))
             continue;
-        HDC dc = GetDC(control);
-        HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0));
-        HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
+        const ControlFontDc fontDc(control);
+        HDC dc = fontDc.m_hDC;
         TEXTMETRICW metrics{};
         GetTextMetricsW(dc, &metrics);
         SIZE needed{0, 0};
@@ -92,8 +113,6 @@ std::vector<TextFit> TextsIn(HWND window, const std::wstring& windowName)
             needed.cy += metrics.tmHeight;
             start = end + 1;
         }
-        SelectObject(dc, old);
-        ReleaseDC(control, dc);
         // Room the control leaves around its text: a push button its raised
         // edge, a group box the frame's corner before and after its title.
         const UINT dpi = ConfiguredDpi();
@@ -108,4 +127,83 @@ std::vector<TextFit> TextsIn(HWND window, const std::wstring& windowName)
         fits.push_back({windowName + L": \"" + text + L"\"", needed, {client.right, client.bottom}});
     }
     return fits;
+}
+
+namespace {
+
+// `text` looked up in `control`'s font; line breaks and other control
+// characters are not drawn, so they need no glyph.
+Lettering LookUp(HWND control, const std::wstring& where, const std::wstring& text)
+{
+    std::wstring drawn;
+    std::copy_if(text.begin(), text.end(), std::back_inserter(drawn), [](wchar_t c) { return c >= L' '; });
+    const ControlFontDc fontDc(control);
+    Lettering lettering{where + L": \"" + text + L"\"", {}, 0, false};
+    std::vector<WORD> glyphs(drawn.size());
+    GetGlyphIndicesW(fontDc.m_hDC, drawn.c_str(), static_cast<int>(drawn.size()), glyphs.data(),
+                     GGI_MARK_NONEXISTING_GLYPHS);
+    lettering.missing = static_cast<int>(std::count(glyphs.begin(), glyphs.end(), WORD{0xFFFF}));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(fontDc.m_hDC, &metrics);
+    lettering.trueType = (metrics.tmPitchAndFamily & TMPF_TRUETYPE) != 0;
+    wchar_t face[LF_FACESIZE] = {};
+    GetTextFaceW(fontDc.m_hDC, LF_FACESIZE, face);
+    lettering.face = face;
+    return lettering;
+}
+
+// The texts a control shows besides its window text.
+std::vector<std::wstring> ItemsOf(HWND control)
+{
+    std::vector<std::wstring> items;
+    const std::wstring name = ClassOf(control);
+    if (_wcsicmp(name.c_str(), L"ComboBox") == 0) {
+        const LRESULT count = SendMessageW(control, CB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < count; ++i) {
+            std::wstring item(static_cast<size_t>(SendMessageW(control, CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');
+            item.resize(
+                static_cast<size_t>(SendMessageW(control, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()))));
+            items.push_back(item);
+        }
+    } else if (_wcsicmp(name.c_str(), WC_TABCONTROLW) == 0) {
+        const LRESULT count = SendMessageW(control, TCM_GETITEMCOUNT, 0, 0);
+        for (LRESULT i = 0; i < count; ++i) {
+            wchar_t title[64] = {};
+            TCITEMW item{};
+            item.mask = TCIF_TEXT;
+            item.pszText = title;
+            item.cchTextMax = 64;
+            SendMessageW(control, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
+            items.push_back(title);
+        }
+    }
+    return items;
+}
+
+bool ShowsItsWindowText(HWND control)
+{
+    const std::wstring name = ClassOf(control);
+    const LONG type = GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK;
+    if (_wcsicmp(name.c_str(), L"Static") == 0)
+        return type != SS_ICON && type != SS_BITMAP;
+    return _wcsicmp(name.c_str(), UPDOWN_CLASSW) != 0;
+}
+
+}  // namespace
+
+std::vector<Lettering> LetteringIn(HWND window, const std::wstring& windowName)
+{
+    std::vector<Lettering> found;
+    for (HWND control = GetWindow(window, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+        // A page's caption is its tab's title; a hidden control shows nothing.
+        if (ClassOf(control) == L"#32770" || !IsWindowVisible(control))
+            continue;
+        const std::wstring where = windowName + L", control " + std::to_wstring(GetDlgCtrlID(control));
+        const std::wstring text = WindowText(control);
+        if (!text.empty() && ShowsItsWindowText(control))
+            found.push_back(LookUp(control, where, text));
+        for (const std::wstring& item : ItemsOf(control))
+            found.push_back(LookUp(control, where, item));
+    }
+    return found;
 }

@@ -21,3 +21,15 @@ struct TextFit {
 // Every static, push button and group box among `window`'s children,
 // measured in the control's own font against its client rectangle.
 std::vector<TextFit> TextsIn(HWND window, const std::wstring& windowName);
+
+// One text shown by a control, looked up in the control's own font.
+struct Lettering {
+    std::wstring where;  // the window, the control and the text
+    std::wstring face;   // the face the font resolved to
+    int missing = 0;     // characters the font has no glyph for
+    bool trueType = false;
+};
+// Every text that `window`'s children show: their window texts (not those
+// of up-down controls or image statics), the items of combo boxes and the
+// titles of tab controls. Page windows among the children are left out.
+std::vector<Lettering> LetteringIn(HWND window, const std::wstring& windowName);
