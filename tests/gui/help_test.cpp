@@ -4,13 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
 
 TEST(Help, ButtonShowsTheHelpTextOwnedByTheSheet)
 {
     ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
         PostMessageW(sheet.window, PSM_PRESSBUTTON, PSBTN_HELP, 0);
-        HWND box = WaitForOwnedWindow(sheet.window);
+        HWND box = WaitForTopWindow(OwnedBy(sheet.window));
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(TextOf(box), L"Jednotar jednotek");
         // A message box holds its text in the static with id 0xFFFF.

@@ -6,6 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
+
+#include "tests/gui/wine_windows.h"
+#include "tests/support/settings_store.h"
 
 namespace {
 
@@ -16,11 +21,8 @@ constexpr int kSkippedStatus = 77;
 class FreshSettingsStore : public testing::EmptyTestEventListener {
     void OnTestStart(const testing::TestInfo&) override
     {
-        const LSTATUS status = RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Brodvik");
-        HKEY left = nullptr;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Brodvik", 0, KEY_READ, &left) == ERROR_SUCCESS) {
-            RegCloseKey(left);
-            std::fprintf(stderr, "the settings store could not be emptied (status %ld)\n", static_cast<long>(status));
+        if (!ClearSettings()) {
+            std::fprintf(stderr, "the settings store could not be emptied\n");
             std::fflush(stderr);
             std::abort();
         }
@@ -31,6 +33,8 @@ class FreshSettingsStore : public testing::EmptyTestEventListener {
 
 int main(int argc, char** argv)
 {
+    if (const std::optional<int> status = RunAgainWithWinesOwnWindows())
+        return *status;
     testing::InitGoogleTest(&argc, argv);
     testing::UnitTest& suite = *testing::UnitTest::GetInstance();
     suite.listeners().Append(new FreshSettingsStore);
