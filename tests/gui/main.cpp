@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <optional>
 
-#include "tests/gui/wine_windows.h"
 #include "tests/support/settings_store.h"
+#include "tests/support/wine_windows.h"
 
 namespace {
 
