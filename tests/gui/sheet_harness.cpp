@@ -34,7 +34,7 @@ bool RunSheet(const std::function<void(const Sheet&)>& body)
         // The start page lists its units on its first paint; give it the
         // time a user would wait.
         HWND fromList = Item(sheet.CurrentPage(), 1002);
-        WaitFor([&] { return SendMessageW(fromList, CB_GETCOUNT, 0, 0) > 0; }, 10000);
+        WaitFor([&] { return SendMessageW(fromList, CB_GETCOUNT, 0, 0) > 0; }, 10000, 2);
         body(sheet);
     };
     run.close = [](DWORD uiThread, HWND window) {
