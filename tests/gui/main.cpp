@@ -1,6 +1,7 @@
 // The GUI suite's entry point: every test starts from an empty settings
 // store, whatever order the tests run in, and a run that skipped a test
-// says so in its exit status instead of passing as a whole.
+// says so in its exit status instead of passing as a whole. Under Wine the
+// suite runs with its windows drawn by Wine itself.
 #include <windows.h>
 
 #include <gtest/gtest.h>
