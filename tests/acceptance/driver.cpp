@@ -173,7 +173,7 @@ private:
     void CheckRegistry(const Step& step)
     {
         const std::string& want = step.Field(1);
-        StoredPrecision stored = ReadStoredPrecision();
+        PrecisionInStore stored = ReadStoredPrecision();
         if (want != "-" && target_ && target_->Alive()) {
             // A confirmed dialog writes once its modal loop has returned.
             WaitFor([&] { return (stored = ReadStoredPrecision()).Describe() == want; }, 2000, 10);

@@ -5,12 +5,10 @@
 #include <cstdio>
 #include <vector>
 
+#include "tests/support/settings_store.h"
 #include "text.h"
 
 namespace {
-
-const wchar_t kCompanyKey[] = L"Software\\Brodvik";
-const wchar_t kSettingsKey[] = L"Software\\Brodvik\\Jednotar jednotek\\Settings";
 
 void AppendKey(HKEY key, const std::wstring& path, std::string& out)
 {
@@ -53,7 +51,7 @@ void AppendKey(HKEY key, const std::wstring& path, std::string& out)
 
 }  // namespace
 
-std::string StoredPrecision::Describe() const
+std::string PrecisionInStore::Describe() const
 {
     if (!present)
         return "none";
@@ -65,22 +63,17 @@ std::string StoredPrecision::Describe() const
     return buf;
 }
 
-StoredPrecision ReadStoredPrecision()
+PrecisionInStore ReadStoredPrecision()
 {
-    StoredPrecision stored;
-    HKEY key;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    PrecisionInStore stored;
+    const StoredRaw raw = ReadStoredRaw();
+    if (!raw)
         return stored;
-    BYTE data[64];
-    DWORD type = 0, size = sizeof data;
-    LONG rc = RegQueryValueExW(key, L"Precision", nullptr, &type, data, &size);
-    RegCloseKey(key);
-    if (rc != ERROR_SUCCESS && rc != ERROR_MORE_DATA)
-        return stored;
+    const std::vector<BYTE>& data = raw->second;
     stored.present = true;
-    stored.type = type;
-    stored.size = size;
-    if (rc == ERROR_SUCCESS && type == REG_DWORD && size == 4)
+    stored.type = raw->first;
+    stored.size = static_cast<unsigned long>(data.size());
+    if (stored.type == REG_DWORD && data.size() == 4)
         stored.value = static_cast<unsigned long>(data[0] | (data[1] << 8) | (data[2] << 16)) |
                        (static_cast<unsigned long>(data[3]) << 24);
     return stored;
@@ -89,10 +82,11 @@ StoredPrecision ReadStoredPrecision()
 std::string SnapshotCompanyKey()
 {
     HKEY key;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kCompanyKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return "no key HKCU\\Software\\Brodvik\n";
+    const std::wstring company = CompanyKey();
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, company.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return "no key HKCU\\" + Narrow(company) + "\n";
     std::string out;
-    AppendKey(key, L"HKCU\\Software\\Brodvik", out);
+    AppendKey(key, L"HKCU\\" + company, out);
     RegCloseKey(key);
     return out;
 }

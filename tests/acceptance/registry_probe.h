@@ -4,8 +4,8 @@
 
 #include <string>
 
-// HKCU\Software\Brodvik\Jednotar jednotek\Settings, value "Precision".
-struct StoredPrecision {
+// The precision value in the settings store (tests/support/settings_store.h).
+struct PrecisionInStore {
     bool present = false;
     unsigned long type = 0;        // REG_DWORD expected
     unsigned long size = 0;        // 4 expected
@@ -13,9 +13,9 @@ struct StoredPrecision {
     std::string Describe() const;  // "none", "5", or what is wrong with it
 };
 
-StoredPrecision ReadStoredPrecision();
+PrecisionInStore ReadStoredPrecision();
 
-// Every key under HKCU\Software\Brodvik with its last-write time and every
+// Every key under the company's key with its last-write time and every
 // value with its type and data, as one text: two snapshots differ if a key or
 // a value was added, removed or changed in between. (Windows also moves the
 // last-write time when the same data is written again; Wine drops such a

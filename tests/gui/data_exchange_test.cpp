@@ -42,10 +42,10 @@ Refusal PressOkWith(HWND dialog, const wchar_t* text)
     HWND field = GetDlgItem(dialog, IDC_PRECISION);
     SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    const DWORD uiThread = GetWindowThreadProcessId(dialog, nullptr);
+    const WindowQuery boxOverDialog = OwnedBy(dialog);
     // Either the dialog ends (the text was taken) or a message box refuses it.
     HWND box = nullptr;
-    WaitFor([&] { return (box = WaitForWindow(uiThread, dialog, nullptr, 0)) != nullptr || !IsWindow(dialog); }, 10000);
+    WaitFor([&] { return (box = FindTopWindow(boxOverDialog)) != nullptr || !IsWindow(dialog); }, 10000);
     if (!box)
         return refusal;
     refusal.caption = TextOf(box);

@@ -166,7 +166,8 @@ TEST(Framework, PagesAreRegisteredAndCreatableByName)
         RUNTIME_CLASS(CPowerPage),       RUNTIME_CLASS(CPresurePage), RUNTIME_CLASS(CWorkPage),
         RUNTIME_CLASS(CPerformancePage), RUNTIME_CLASS(CAnglePage),   RUNTIME_CLASS(CTimePage),
         RUNTIME_CLASS(CSpeedPage),       RUNTIME_CLASS(CFlowPage)};
-    for (int i = 0; i < 14; ++i) {
+    static_assert(std::size(names) == kPageCount && std::size(classes) == kPageCount);
+    for (std::size_t i = 0; i < kPageCount; ++i) {
         EXPECT_STREQ(classes[i]->m_lpszClassName, names[i]);
         CObject* page = classes[i]->CreateObject();
         ASSERT_NE(page, nullptr) << names[i];

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "res/resource.h"
+#include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
 
 namespace {
@@ -47,7 +48,7 @@ TEST(Help, ButtonF1AndContextHelpShowTheHelpTextOwnedByTheSheet)
         for (const auto& w : ways) {
             SCOPED_TRACE(w.way);
             HANDLE asker = CreateThread(nullptr, 0, &SendRequest, const_cast<HelpRequest*>(&w.request), 0, nullptr);
-            HWND box = WaitForOwnedWindow(sheet.window);
+            HWND box = WaitForTopWindow(OwnedBy(sheet.window));
             if (!box) {
                 CloseHandle(asker);
                 FAIL() << "no help shown";
@@ -60,7 +61,6 @@ TEST(Help, ButtonF1AndContextHelpShowTheHelpTextOwnedByTheSheet)
             EXPECT_FALSE(IsWindowEnabled(sheet.window));  // modal over the sheet
 
             PostMessageW(box, WM_COMMAND, IDOK, 0);
-            // Without a window manager Wine takes about 2 s to close a top-level window.
             EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }, 10000));
             EXPECT_TRUE(IsWindowVisible(sheet.window));  // help does not close the sheet
             EXPECT_EQ(WaitForSingleObject(asker, 10000), WAIT_OBJECT_0);

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include "tests/support/settings_store.h"
 
 namespace {
 
@@ -16,11 +18,8 @@ constexpr int kSkippedStatus = 77;
 class FreshSettingsStore : public testing::EmptyTestEventListener {
     void OnTestStart(const testing::TestInfo&) override
     {
-        const LSTATUS status = RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Brodvik");
-        HKEY left = nullptr;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Brodvik", 0, KEY_READ, &left) == ERROR_SUCCESS) {
-            RegCloseKey(left);
-            std::fprintf(stderr, "the settings store could not be emptied (status %ld)\n", static_cast<long>(status));
+        if (!ClearSettings()) {
+            std::fprintf(stderr, "the settings store could not be emptied\n");
             std::fflush(stderr);
             std::abort();
         }

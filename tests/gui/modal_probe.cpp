@@ -4,9 +4,6 @@
 
 namespace {
 
-constexpr wchar_t kSettingsKey[] = L"Software\\Brodvik\\Jednotar jednotek\\Settings";
-constexpr wchar_t kPrecisionValue[] = L"Precision";
-
 std::wstring ClassOf(HWND window)
 {
     wchar_t name[64] = {};
@@ -66,14 +63,14 @@ WindowQuery OwnedBy(DWORD uiThread, HWND owner, const wchar_t* caption)
     return query;
 }
 
-HWND WaitForWindow(DWORD uiThread, HWND owner, const wchar_t* caption, DWORD timeoutMs)
+WindowQuery OwnedBy(HWND owner, const wchar_t* caption)
 {
-    return WaitForTopWindow(OwnedBy(uiThread, owner, caption), timeoutMs);
+    return OwnedBy(UiThreadOf(owner), owner, caption);
 }
 
 HWND AnyWindowOwnedBy(HWND owner)
 {
-    WindowQuery query = OwnedBy(UiThreadOf(owner), owner);
+    WindowQuery query = OwnedBy(owner);
     query.visibleOnly = false;
     return FindTopWindow(query);
 }
@@ -82,7 +79,7 @@ HWND OpenBySystemCommand(HWND sheet, UINT command, const wchar_t* caption)
 {
     // Posted: the command runs a modal loop of its own.
     PostMessageW(sheet, WM_SYSCOMMAND, command, 0);
-    return WaitForWindow(UiThreadOf(sheet), sheet, caption);
+    return WaitForTopWindow(OwnedBy(sheet, caption));
 }
 
 bool CloseWith(HWND window, UINT command)
@@ -131,24 +128,4 @@ MessageBoxSeen ReadMessageBox(HWND box)
     seen.caption = TextOf(box);
     EnumChildWindows(box, &ReadBoxChild, reinterpret_cast<LPARAM>(&seen));
     return seen;
-}
-
-std::optional<DWORD> StoredPrecision()
-{
-    DWORD value = 0;
-    DWORD size = sizeof(value);
-    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, kPrecisionValue, RRF_RT_REG_DWORD, nullptr, &value, &size) !=
-        ERROR_SUCCESS)
-        return std::nullopt;
-    return value;
-}
-
-void StorePrecision(DWORD value)
-{
-    RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, kPrecisionValue, REG_DWORD, &value, sizeof(value));
-}
-
-void ClearSettings()
-{
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Brodvik");
 }

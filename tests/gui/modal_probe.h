@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,10 +11,11 @@
 
 DWORD UiThreadOf(HWND window);
 // The visible top-level windows of `uiThread` owned by `owner` (null: the
-// unowned ones) and, when `caption` is given, titled so.
+// unowned ones) and, when `caption` is given, titled so; for FindTopWindow
+// and WaitForTopWindow.
 WindowQuery OwnedBy(DWORD uiThread, HWND owner, const wchar_t* caption = nullptr);
-// Such a window; null after the timeout.
-HWND WaitForWindow(DWORD uiThread, HWND owner, const wchar_t* caption, DWORD timeoutMs = 10000);
+// The same, of the thread that runs `owner`: a message box or dialog over it.
+WindowQuery OwnedBy(HWND owner, const wchar_t* caption = nullptr);
 // A window owned by `owner`, shown yet or not: for a check that none is
 // there, made after Settle.
 HWND AnyWindowOwnedBy(HWND owner);
@@ -42,9 +42,3 @@ struct MessageBoxSeen {
     bool exclamation = false;
 };
 MessageBoxSeen ReadMessageBox(HWND box);
-
-// The precision value in the registry; nullopt when there is none.
-std::optional<DWORD> StoredPrecision();
-void StorePrecision(DWORD value);
-// Deletes the company's key: the settings store as a first run finds it.
-void ClearSettings();

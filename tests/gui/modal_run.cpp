@@ -9,10 +9,11 @@
 
 namespace {
 
-// How long a window may take to close after the body (Wine without a window
-// manager takes about 2 s per top-level window on an idle machine), and how
-// long the modal loop may then take to return after WM_QUIT.
-constexpr DWORD kCloseMs = 15000;
+// How long a window may take to close after the body (a tenth of a second
+// where Wine draws the windows itself, as tools/wine-run has it on its own
+// Xvfb; 2 s per top-level window where it waits for a window manager that is
+// not there), and how long the modal loop may then take to return after WM_QUIT.
+constexpr DWORD kCloseMs = 8000;
 constexpr DWORD kQuitMs = 10000;
 
 struct Shared {
@@ -34,7 +35,8 @@ DWORD WINAPI Drive(void* parameter)
     Shared& shared = *static_cast<Shared*>(parameter);
     const ModalRun& run = *shared.run;
     HWND window = nullptr;
-    WaitFor([&] { return (window = run.find(shared.uiThread)) != nullptr || Returned(shared, 0); }, run.findTimeoutMs);
+    WaitFor([&] { return (window = run.find(shared.uiThread)) != nullptr || Returned(shared, 0); }, run.findTimeoutMs,
+            2);
     shared.found = window != nullptr;
     if (shared.found) {
         run.body(window);

@@ -8,29 +8,10 @@
 #include "tests/gui/sheet_harness.h"
 #include "units/units.h"
 
-namespace {
-
-struct Field {
-    HWND page;
-    HWND value;
-    HWND result;
-};
-
-// Length page, metre to kilometre.
-Field MetreToKilometre(const Sheet& sheet)
-{
-    HWND page = sheet.ShowPage(kLength);
-    Select(page, IDC_FROM_UNIT, PositionOfUnit(Item(page, IDC_FROM_UNIT), kLength, "m"));
-    Select(page, IDC_TO_UNIT, PositionOfUnit(Item(page, IDC_TO_UNIT), kLength, "km"));
-    return {page, Item(page, IDC_VALUE), Item(page, IDC_RESULT)};
-}
-
-}  // namespace
-
 TEST(PageInput, CaretStaysWhereTheUserTypes)
 {
     ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
-        const Field f = MetreToKilometre(sheet);
+        const Conversion f = MetreToKilometre(sheet);
         struct Step {
             const wchar_t* keys;
             UINT virtualKey;  // pressed before the keys, 0 for none
@@ -59,7 +40,7 @@ TEST(PageInput, CaretStaysWhereTheUserTypes)
 TEST(PageInput, CaretIsClampedToTheRewrittenText)
 {
     ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
-        const Field f = MetreToKilometre(sheet);
+        const Conversion f = MetreToKilometre(sheet);
         Type(f.value, L"7.123456789");
         EXPECT_EQ(TextOf(f.value), L"7.12346 m");
         EXPECT_EQ(SelectionOf(f.value).end, 9u);
@@ -71,7 +52,7 @@ TEST(PageInput, CaretIsClampedToTheRewrittenText)
 TEST(PageInput, MegabyteOfDigitsPastedConvertsWithoutHanging)
 {
     ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
-        const Field f = MetreToKilometre(sheet);
+        const Conversion f = MetreToKilometre(sheet);
         ASSERT_TRUE(PutOnClipboard(std::wstring(1 << 20, L'9')));
         DWORD_PTR answer = 0;
         ASSERT_NE(SendMessageTimeoutW(f.value, WM_PASTE, 0, 0, SMTO_NORMAL, 60000, &answer), 0);
@@ -83,7 +64,7 @@ TEST(PageInput, MegabyteOfDigitsPastedConvertsWithoutHanging)
 TEST(PageInput, MegabytePastedAfterANumberReadsTheNumber)
 {
     ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
-        const Field f = MetreToKilometre(sheet);
+        const Conversion f = MetreToKilometre(sheet);
         ASSERT_TRUE(PutOnClipboard(L"2" + std::wstring(1 << 20, L'x')));
         DWORD_PTR answer = 0;
         ASSERT_NE(SendMessageTimeoutW(f.value, WM_PASTE, 0, 0, SMTO_NORMAL, 60000, &answer), 0);

@@ -8,6 +8,7 @@
 #include "res/resource.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
+#include "tests/support/settings_store.h"
 #include "units/units.h"
 
 namespace {
@@ -34,8 +35,9 @@ void Enter(HWND dialog, const std::wstring& text)
 }
 
 // Starts from a stored precision (or none), then empties the store once the
-// sheet has loaded it, so that any write the test did not expect shows.
-// Leaves the store empty, as a first run finds it.
+// sheet has loaded it, so that any write the test did not expect shows. The
+// store is emptied first for the cases of one test; the suite empties it
+// before every test.
 void RunFrom(std::optional<DWORD> stored, const std::function<void(const Sheet&)>& body)
 {
     ClearSettings();
@@ -45,7 +47,6 @@ void RunFrom(std::optional<DWORD> stored, const std::function<void(const Sheet&)
         ClearSettings();
         body(sheet);
     }));
-    ClearSettings();
 }
 
 }  // namespace
@@ -128,7 +129,7 @@ TEST(PrecisionDialog, RefusesWithAMessageAndStaysOpenUntilCorrected)
                 Enter(dialog, c.typed);
             PressButton(dialog, IDOK);
 
-            HWND box = WaitForWindow(UiThreadOf(dialog), dialog, nullptr);
+            HWND box = WaitForTopWindow(OwnedBy(dialog));
             ASSERT_NE(box, nullptr);
             const MessageBoxSeen seen = ReadMessageBox(box);
             EXPECT_EQ(seen.caption, L"Jednotar jednotek");

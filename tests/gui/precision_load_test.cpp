@@ -1,120 +1,211 @@
-// The precision setting as the sheet loads it from the registry.
+// The precision setting in the settings store: what the profile read makes
+// of every kind of stored value, what the sheet shows with it, and a store
+// that refuses the write.
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "pages/precision_setting.h"
 #include "res/resource.h"
+#include "shell/units_app.h"
 #include "tests/gui/modal_probe.h"
+#include "tests/gui/robustness_probe.h"
 #include "tests/gui/sheet_harness.h"
+#include "tests/support/settings_store.h"
 #include "units/units.h"
+
+using namespace std::string_literals;
 
 namespace {
 
-constexpr wchar_t kSettingsKey[] = L"Software\\Brodvik\\Jednotar jednotek\\Settings";
-
-void Store(DWORD type, const void* data, DWORD size)
+std::vector<BYTE> Bytes(const std::wstring& text)
 {
-    ClearSettings();
+    const auto* first = reinterpret_cast<const BYTE*>(text.data());
+    return {first, first + text.size() * sizeof(wchar_t)};
+}
+
+std::vector<BYTE> Dword(int value)
+{
+    const auto data = static_cast<DWORD>(value);
+    return {static_cast<BYTE>(data), static_cast<BYTE>(data >> 8), static_cast<BYTE>(data >> 16),
+            static_cast<BYTE>(data >> 24)};
+}
+
+enum Shape { kEmptyStore, kValue, kNoSettingsKey, kPrecisionIsAKey };
+
+// One stored precision and what the program makes of it: the number it
+// loads and the texts of 5 m converted to km with it. A DWORD is used as
+// stored and out of 0..10 printed at the nearest bound; any other value is
+// the default 5.
+struct Stored {
+    const char* what;
+    Shape shape;
+    DWORD type;
+    std::vector<BYTE> data;  // encodes 3 wherever a misreading could
+    int loaded = 5;
+    const wchar_t* value = L"5.00000 m";
+    const wchar_t* result = L"0.00500 km";
+};
+
+const std::vector<Stored>& StoredValues()
+{
+    static const std::vector<Stored> values = {
+        {"empty store", kEmptyStore, REG_NONE, {}},
+        {"0", kValue, REG_DWORD, Dword(0), 0, L"5 m", L"0 km"},
+        {"10", kValue, REG_DWORD, Dword(10), 10, L"5.0000000000 m", L"0.0050000000 km"},
+        {"42", kValue, REG_DWORD, Dword(42), 42, L"5.0000000000 m", L"0.0050000000 km"},
+        {"-1", kValue, REG_DWORD, Dword(-1), -1, L"5 m", L"0 km"},
+        {"3", kValue, REG_DWORD, Dword(3), 3, L"5.000 m", L"0.005 km"},
+        {"2^31-1", kValue, REG_DWORD, Dword(INT_MAX), INT_MAX, L"5.0000000000 m", L"0.0050000000 km"},
+        {"-2^31", kValue, REG_DWORD, Dword(INT_MIN), INT_MIN, L"5 m", L"0 km"},
+        {"REG_SZ", kValue, REG_SZ, Bytes(L"3"s + L'\0')},
+        {"REG_BINARY", kValue, REG_BINARY, {3, 0}},
+        {"REG_BINARY of 4 bytes", kValue, REG_BINARY, Dword(3)},
+        {"REG_QWORD", kValue, REG_QWORD, {3, 0, 0, 0, 0, 0, 0, 0}},
+        {"REG_NONE", kValue, REG_NONE, {3, 0, 0, 0}},
+        {"REG_EXPAND_SZ", kValue, REG_EXPAND_SZ, Bytes(L"3"s + L'\0')},
+        {"REG_MULTI_SZ", kValue, REG_MULTI_SZ, Bytes(L"3\0\0"s)},
+        {"REG_DWORD_BIG_ENDIAN", kValue, REG_DWORD_BIG_ENDIAN, {0, 0, 0, 3}},
+        {"REG_LINK", kValue, REG_LINK, Bytes(L"3")},
+        {"REG_DWORD of 0 bytes", kValue, REG_DWORD, {}},
+        {"REG_DWORD of 2 bytes", kValue, REG_DWORD, {3, 0}},
+        {"REG_DWORD of 8 bytes", kValue, REG_DWORD, {3, 0, 0, 0, 0, 0, 0, 0}},
+        {"no Settings key", kNoSettingsKey, REG_NONE, {}},
+        {"Precision is a key", kPrecisionIsAKey, REG_NONE, {}},
+    };
+    return values;
+}
+
+// Empties the store and puts `stored` into it.
+void Put(const Stored& stored)
+{
+    ASSERT_TRUE(ClearSettings());
+    if (stored.shape == kEmptyStore)
+        return;
+    std::wstring path = kSettingsKey;
+    if (stored.shape == kNoSettingsKey)
+        path = ApplicationKey();
+    if (stored.shape == kPrecisionIsAKey)
+        path += L"\\"s + kPrecisionValue;
     HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
               ERROR_SUCCESS);
-    EXPECT_EQ(RegSetValueExW(key, L"Precision", 0, type, static_cast<const BYTE*>(data), size), ERROR_SUCCESS);
+    if (stored.shape == kValue) {
+        EXPECT_EQ(RegSetValueExW(key, kPrecisionValue, 0, stored.type, stored.data.data(),
+                                 static_cast<DWORD>(stored.data.size())),
+                  ERROR_SUCCESS);
+    }
     RegCloseKey(key);
 }
 
-void StoreDword(int value)
+// As the user does it: the precision dialog, the field emptied, `typed`, OK.
+void ConfirmPrecision(const Sheet& sheet, const std::wstring& shown, const wchar_t* typed)
 {
-    const DWORD data = static_cast<DWORD>(value);
-    Store(REG_DWORD, &data, sizeof(data));
-}
-
-bool PrecisionIsStored()
-{
-    return RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, L"Precision", RRF_RT_ANY, nullptr, nullptr, nullptr) ==
-           ERROR_SUCCESS;
-}
-
-struct Loaded {
-    int precision = -999;
-    std::wstring value;
-    std::wstring result;
-};
-
-// Starts the program, converts 5 m to km and reports what it showed.
-Loaded RunAndConvert()
-{
-    Loaded loaded;
-    EXPECT_TRUE(RunSheet([&](const Sheet& sheet) {
-        loaded.precision = g_precision;
-        HWND page = sheet.ShowPage(kLength);
-        Select(page, IDC_FROM_UNIT, PositionOfUnit(Item(page, IDC_FROM_UNIT), kLength, "m"));
-        Select(page, IDC_TO_UNIT, PositionOfUnit(Item(page, IDC_TO_UNIT), kLength, "km"));
-        Type(Item(page, IDC_VALUE), L"5");
-        loaded.value = TextOf(Item(page, IDC_VALUE));
-        loaded.result = TextOf(Item(page, IDC_RESULT));
-    }));
-    return loaded;
+    HWND dialog = OpenBySystemCommand(sheet.window, IDM_PRECISION, L"Nastavení přesnosti");
+    ASSERT_NE(dialog, nullptr);
+    HWND field = Item(dialog, IDC_PRECISION);
+    EXPECT_EQ(TextOf(field), shown);
+    SendMessageW(field, EM_SETSEL, 0, -1);
+    Type(field, L"\b"s + typed);
+    PressButton(dialog, IDOK);
+    ASSERT_TRUE(WaitUntilGone(dialog));
+    Sync(sheet.window);  // the write follows DoModal's return
 }
 
 }  // namespace
 
+// The profile read itself, as the sheet makes it when it starts: no window
+// is needed to see what it loads, and it writes nothing.
+TEST(PrecisionLoad, EveryStoredValueLoadsAsANumberOrTheDefault)
+{
+    theApp.SetRegistryKey(CompanyName().c_str());
+    for (const Stored& stored : StoredValues()) {
+        SCOPED_TRACE(stored.what);
+        Put(stored);
+        const StoredRaw before = ReadStoredRaw();
+        g_precision = -999;
+        LoadPrecisionSetting();
+        EXPECT_EQ(g_precision, stored.loaded);
+        EXPECT_EQ(ReadStoredRaw(), before);  // loading wrote nothing
+    }
+}
+
 TEST(PrecisionLoad, EmptyStoreGivesFiveAndWritesNothing)
 {
-    ClearSettings();
-    const Loaded loaded = RunAndConvert();
-    EXPECT_EQ(loaded.precision, 5);
-    EXPECT_EQ(loaded.result, L"0.00500 km");
-    EXPECT_FALSE(PrecisionIsStored());
+    EXPECT_TRUE(RunSheet([&](const Sheet& sheet) {
+        EXPECT_EQ(g_precision, 5);
+        const Conversion f = MetreToKilometre(sheet);
+        Type(f.value, L"5");
+        EXPECT_EQ(TextOf(f.result), L"0.00500 km");
+    }));
+    EXPECT_EQ(ReadStoredRaw(), std::nullopt);
 }
 
-// A stored number is used as stored; out of 0..10 the formatting takes the
-// nearest bound.
-TEST(PrecisionLoad, StoredNumbersAreLoadedUnchanged)
+// What needs the window: the page prints with the loaded precision, the
+// precision dialog shows it, and the program leaves a bad value as it is
+// until a confirmed dialog writes over it. One sheet for all the values,
+// each loaded afresh as the sheet loads it.
+TEST(PrecisionLoad, TheSheetShowsTheLoadedValueAndTheDialogWritesOverIt)
 {
-    struct Case {
-        int stored;
-        const wchar_t* value;
-        const wchar_t* result;
-    };
-    const Case cases[] = {
-        {0, L"5 m", L"0 km"},
-        {10, L"5.0000000000 m", L"0.0050000000 km"},
-        {42, L"5.0000000000 m", L"0.0050000000 km"},
-        {-1, L"5 m", L"0 km"},
-        {3, L"5.000 m", L"0.005 km"},
-    };
-    for (const Case& c : cases) {
-        StoreDword(c.stored);
-        const Loaded loaded = RunAndConvert();
-        EXPECT_EQ(loaded.precision, c.stored);
-        EXPECT_EQ(loaded.value, c.value) << "stored " << c.stored;
-        EXPECT_EQ(loaded.result, c.result) << "stored " << c.stored;
-    }
+    EXPECT_TRUE(RunSheet([&](const Sheet& sheet) {
+        const Conversion f = MetreToKilometre(sheet);
+        for (const Stored& stored : StoredValues()) {
+            SCOPED_TRACE(stored.what);
+            Put(stored);
+            const StoredRaw before = ReadStoredRaw();
+            LoadPrecisionSetting();
+            EXPECT_EQ(g_precision, stored.loaded);
+            // Both fields emptied first, so that no text of the case before can pass for this one's.
+            SetWindowTextW(f.value, L"");
+            SetWindowTextW(f.result, L"");
+            Type(f.value, L"5");
+            EXPECT_EQ(TextOf(f.value), stored.value);
+            EXPECT_EQ(TextOf(f.result), stored.result);
+            EXPECT_EQ(ReadStoredRaw(), before);  // converting wrote nothing
+            ConfirmPrecision(sheet, std::to_wstring(stored.loaded), L"7");
+            EXPECT_EQ(g_precision, 7);
+            EXPECT_EQ(ReadStoredRaw(), StoredRaw(std::pair(DWORD{REG_DWORD}, std::vector<BYTE>{7, 0, 0, 0})));
+        }
+    }));
 }
 
-TEST(PrecisionLoad, ValueOfAnotherTypeReadsAsTheDefault)
+// Wine checks a key's DACL when the key is opened, but not the parent's
+// KEY_CREATE_SUB_KEY when a subkey is created: so every level is locked.
+TEST(PrecisionLoad, ReadOnlyStoreLoadsAndAFailedWriteIsSilent)
 {
-    const wchar_t text[] = L"3";
-    const BYTE bytes[] = {3, 0};
-    const unsigned long long wide = 3;
-    const DWORD four = 3;
-    struct Case {
-        const char* name;
-        DWORD type;
-        const void* data;
-        DWORD size;
-    };
-    const Case cases[] = {
-        {"REG_SZ", REG_SZ, text, sizeof(text)},
-        {"REG_BINARY", REG_BINARY, bytes, sizeof(bytes)},
-        {"REG_BINARY of 4 bytes", REG_BINARY, &four, sizeof(four)},
-        {"REG_QWORD", REG_QWORD, &wide, sizeof(wide)},
-        {"REG_DWORD of 2 bytes", REG_DWORD, bytes, sizeof(bytes)},
-    };
-    for (const Case& c : cases) {
-        Store(c.type, c.data, c.size);
-        EXPECT_EQ(RunAndConvert().precision, 5) << c.name;
-    }
+    StorePrecision(3);
+    for (const std::wstring& level : {CompanyKey(), ApplicationKey(), std::wstring(kSettingsKey)})
+        ASSERT_TRUE(MakeReadOnly(level.c_str()));
+    HKEY probe = nullptr;
+    const LONG opened = RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_SET_VALUE, &probe);
+    if (opened == ERROR_SUCCESS)
+        RegCloseKey(probe);
+    // Windows and Wine both refuse; the test needs the refusal to mean anything.
+    ASSERT_EQ(opened, ERROR_ACCESS_DENIED) << "the settings key was not made read-only";
+
+    EXPECT_TRUE(RunSheet([](const Sheet& sheet) {
+        EXPECT_EQ(g_precision, 3);
+        const Conversion f = MetreToKilometre(sheet);
+        Type(f.value, L"5");
+        EXPECT_EQ(TextOf(f.result), L"0.005 km");
+
+        ConfirmPrecision(sheet, L"3", L"8");
+        // The failed write is over once the sheet's thread has taken all
+        // that was queued for it; a message would be open by then.
+        ASSERT_TRUE(Settle(sheet.window));
+        EXPECT_EQ(AnyWindowOwnedBy(sheet.window), nullptr);
+        EXPECT_EQ(g_precision, 8);
+        EXPECT_EQ(StoredPrecision(), std::optional<DWORD>(3));
+        Select(f.page, IDC_TO_UNIT, PositionOfUnit(Item(f.page, IDC_TO_UNIT), kLength, "km"));
+        EXPECT_EQ(TextOf(f.result), L"0.00500000 km");
+        EXPECT_EQ(TextOf(f.value), L"5.00000000 m");
+        EXPECT_TRUE(Responsive(sheet.window));
+    }));
     ClearSettings();
+    HKEY gone = nullptr;  // no locked key is left for later tests
+    EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, CompanyKey().c_str(), 0, KEY_READ, &gone), ERROR_FILE_NOT_FOUND);
 }

@@ -4,14 +4,13 @@
 #include <string>
 
 #include "shell/units_app.h"
+#include "tests/support/settings_store.h"
 
 namespace {
 
-constexpr wchar_t kAppKey[] = L"Software\\Brodvik\\Jednotar jednotek";
-
 bool ReadStoredDword(const wchar_t* section, const wchar_t* entry, DWORD* value)
 {
-    const std::wstring path = std::wstring(kAppKey) + L"\\" + section;
+    const std::wstring path = ApplicationKey() + L"\\" + section;
     DWORD size = sizeof(*value);
     return RegGetValueW(HKEY_CURRENT_USER, path.c_str(), entry, RRF_RT_REG_DWORD, nullptr, value, &size) ==
            ERROR_SUCCESS;
@@ -21,8 +20,7 @@ bool ReadStoredDword(const wchar_t* section, const wchar_t* entry, DWORD* value)
 
 TEST(Profile, WritesADwordUnderCompanyApplicationAndSection)
 {
-    theApp.SetRegistryKey("Brodvik");
-    RegDeleteTreeW(HKEY_CURRENT_USER, kAppKey);
+    theApp.SetRegistryKey(CompanyName().c_str());
     for (int value : {0, 7, 10, -1, 2147483647}) {
         EXPECT_TRUE(theApp.WriteProfileInt("ProfileTest", "Number", value));
         DWORD stored = 0;
@@ -32,12 +30,11 @@ TEST(Profile, WritesADwordUnderCompanyApplicationAndSection)
     }
     EXPECT_EQ(theApp.GetProfileInt("ProfileTest", "Missing", 5), 5u);
     EXPECT_EQ(theApp.GetProfileInt("NoSuchSection", "Number", 5), 5u);
-    RegDeleteTreeW(HKEY_CURRENT_USER, kAppKey);
 }
 
 TEST(Profile, FailedWriteIsSilentAndStoresNothing)
 {
-    theApp.SetRegistryKey("Brodvik");
+    theApp.SetRegistryKey(CompanyName().c_str());
     // A key name longer than the registry allows cannot be created.
     const std::string tooLong(300, 's');
     EXPECT_FALSE(theApp.WriteProfileInt(tooLong.c_str(), "Number", 3));

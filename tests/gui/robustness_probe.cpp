@@ -2,11 +2,7 @@
 
 #include <sddl.h>
 
-namespace {
-
-constexpr wchar_t kSettingsKey[] = L"Software\\Brodvik\\Jednotar jednotek\\Settings";
-
-}  // namespace
+#include <vector>
 
 bool Responsive(HWND window)
 {
@@ -26,23 +22,6 @@ int FreeGdiRoom()
     for (HPEN pen : pens)
         DeleteObject(pen);
     return static_cast<int>(pens.size());
-}
-
-StoredRaw ReadStoredRaw()
-{
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
-        return std::nullopt;
-    DWORD type = 0;
-    DWORD size = 0;
-    LONG status = RegQueryValueExW(key, L"Precision", nullptr, &type, nullptr, &size);
-    std::vector<BYTE> data(size);
-    if (status == ERROR_SUCCESS && size > 0)
-        status = RegQueryValueExW(key, L"Precision", nullptr, &type, data.data(), &size);
-    RegCloseKey(key);
-    if (status != ERROR_SUCCESS)
-        return std::nullopt;
-    return std::pair(type, data);
 }
 
 bool MakeReadOnly(const wchar_t* path)

@@ -1,13 +1,9 @@
 // Measuring instruments of the robustness tests: whether the UI thread still
-// answers, how much room the GDI handle table has left, what the settings
-// store holds byte for byte, and a registry key that refuses writes.
+// answers, how much room the GDI handle table has left, and a registry key
+// that refuses writes.
 #pragma once
 
 #include <windows.h>
-
-#include <optional>
-#include <utility>
-#include <vector>
 
 // Whether `window`'s thread answers WM_NULL within 5 seconds.
 bool Responsive(HWND window);
@@ -16,10 +12,6 @@ bool Responsive(HWND window);
 // table, so that its change counts the objects left behind. GetGuiResources
 // answers 0 under Wine, so it cannot serve.
 int FreeGdiRoom();
-
-// The type and bytes of the stored precision; nullopt when there is none.
-using StoredRaw = std::optional<std::pair<DWORD, std::vector<BYTE>>>;
-StoredRaw ReadStoredRaw();
 
 // Denies setting values and creating subkeys to everyone on the HKCU key
 // `path` (not on its subkeys). False when the DACL could not be set.

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "pages/precision_setting.h"
+#include "res/resource.h"
 #include "shell/units_app.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/modal_run.h"
@@ -33,7 +34,7 @@ bool RunSheet(const std::function<void(const Sheet&)>& body)
         // The start page lists its units on its first paint; give it the
         // time a user would wait.
         HWND fromList = Item(sheet.CurrentPage(), 1002);
-        WaitFor([&] { return SendMessageW(fromList, CB_GETCOUNT, 0, 0) > 0; }, 10000);
+        WaitFor([&] { return SendMessageW(fromList, CB_GETCOUNT, 0, 0) > 0; }, 10000, 2);
         body(sheet);
     };
     run.close = [](DWORD uiThread, HWND window) {
@@ -46,6 +47,14 @@ bool RunSheet(const std::function<void(const Sheet&)>& body)
 HWND Item(HWND page, int id)
 {
     return GetDlgItem(page, id);
+}
+
+Conversion MetreToKilometre(const Sheet& sheet)
+{
+    HWND page = sheet.ShowPage(kLength);
+    Select(page, IDC_FROM_UNIT, PositionOfUnit(Item(page, IDC_FROM_UNIT), kLength, "m"));
+    Select(page, IDC_TO_UNIT, PositionOfUnit(Item(page, IDC_TO_UNIT), kLength, "km"));
+    return {page, Item(page, IDC_VALUE), Item(page, IDC_RESULT)};
 }
 
 void Type(HWND field, const std::wstring& keys)
@@ -89,9 +98,4 @@ bool PutOnClipboard(const std::wstring& text)
     }
     CloseClipboard();
     return placed;
-}
-
-HWND WaitForOwnedWindow(HWND owner, DWORD timeoutMs)
-{
-    return WaitForWindow(UiThreadOf(owner), owner, nullptr, timeoutMs);
 }

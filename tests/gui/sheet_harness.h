@@ -28,12 +28,14 @@ bool RunSheet(const std::function<void(const Sheet&)>& body);
 
 // Helpers for the worker thread; all go through SendMessage.
 HWND Item(HWND page, int id);
+// The length page set to convert metres to kilometres, and its two fields.
+struct Conversion {
+    HWND page, value, result;
+};
+Conversion MetreToKilometre(const Sheet& sheet);
 void Type(HWND field, const std::wstring& keys);  // WM_CHAR per character
 void PressKey(HWND field, UINT virtualKey);       // WM_KEYDOWN + WM_KEYUP
 // The list position whose item data is the table row with this abbreviation
 // in `category`, -1 if none.
 int PositionOfUnit(HWND list, int category, const char* abbreviation);
 bool PutOnClipboard(const std::wstring& text);
-// Waits for a top-level window of the UI thread owned by `owner` (a message
-// box or a dialog); null after the timeout.
-HWND WaitForOwnedWindow(HWND owner, DWORD timeoutMs = 10000);

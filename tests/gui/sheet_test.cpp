@@ -79,28 +79,6 @@ TEST(Sheet, InitialisationCountsTheTableAndSetsBothIcons)
     }));
 }
 
-TEST(Sheet, SystemMenuEndsWithTheTwoCommands)
-{
-    ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
-        HMENU menu = GetSystemMenu(sheet.window, FALSE);
-        ASSERT_NE(menu, nullptr);
-        const int count = GetMenuItemCount(menu);
-        ASSERT_GE(count, 3);
-        MENUITEMINFOW separator{};
-        separator.cbSize = sizeof(separator);
-        separator.fMask = MIIM_FTYPE;
-        GetMenuItemInfoW(menu, static_cast<UINT>(count - 3), TRUE, &separator);
-        EXPECT_TRUE(separator.fType & MFT_SEPARATOR);
-        wchar_t text[64] = {};
-        EXPECT_EQ(GetMenuItemID(menu, count - 2), static_cast<UINT>(IDM_PRECISION));
-        GetMenuStringW(menu, static_cast<UINT>(count - 2), text, 64, MF_BYPOSITION);
-        EXPECT_STREQ(text, L"&Nastavení přesnosti...");
-        EXPECT_EQ(GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_ABOUT));
-        GetMenuStringW(menu, static_cast<UINT>(count - 1), text, 64, MF_BYPOSITION);
-        EXPECT_STREQ(text, L"&O programu Jednotar...");
-    }));
-}
-
 namespace {
 
 // Runs `probe` on `window`'s thread, inside the handling of a sent message.

@@ -29,16 +29,18 @@ std::wstring ItemText(HMENU menu, int position)
 
 }  // namespace
 
-// Each item, picked by the id the menu carries, opens its own dialog.
+// A separator and the two commands end the menu; each item, picked by the id
+// the menu carries, opens its own dialog.
 TEST(SystemMenu, EndsWithTwoCommandsThatOpenTheirDialogs)
 {
     struct Case {
         int fromEnd;
+        UINT id;
         const wchar_t* text;
         const wchar_t* caption;
     };
-    const Case cases[] = {{2, L"&Nastavení přesnosti...", kPrecisionCaption},
-                          {1, L"&O programu Jednotar...", kAboutCaption}};
+    const Case cases[] = {{2, IDM_PRECISION, L"&Nastavení přesnosti...", kPrecisionCaption},
+                          {1, IDM_ABOUT, L"&O programu Jednotar...", kAboutCaption}};
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
         HMENU menu = GetSystemMenu(sheet.window, FALSE);
         ASSERT_NE(menu, nullptr);
@@ -48,6 +50,7 @@ TEST(SystemMenu, EndsWithTwoCommandsThatOpenTheirDialogs)
         EXPECT_FALSE(IsSeparator(menu, count - 4));
         for (const Case& c : cases) {
             const int position = count - c.fromEnd;
+            EXPECT_EQ(GetMenuItemID(menu, position), c.id);
             EXPECT_EQ(ItemText(menu, position), c.text);
             HWND dialog = OpenBySystemCommand(sheet.window, GetMenuItemID(menu, position), c.caption);
             ASSERT_NE(dialog, nullptr) << "item " << position;

@@ -14,11 +14,13 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "pages/page_roster.h"
+
 namespace {
 
 constexpr wchar_t kSheetClass[] = L"#32770";
 constexpr wchar_t kCaption[] = L"Jednotar jednotek";
-constexpr int kCategories = 14;
+constexpr int kCategories = static_cast<int>(kPageCount);
 
 }  // namespace
 

@@ -16,7 +16,8 @@ struct WindowQuery {
 
 // The first window that fits, or null; looks once.
 HWND FindTopWindow(const WindowQuery& query);
-// Polls FindTopWindow until a window fits; null after the timeout.
-HWND WaitForTopWindow(const WindowQuery& query, DWORD timeoutMs);
+// Polls FindTopWindow until a window fits; null after the timeout. The one
+// wait for a window that the tests have.
+HWND WaitForTopWindow(const WindowQuery& query, DWORD timeoutMs = 10000);
 // Polls until `window` is destroyed; false after the timeout.
 bool WaitUntilGone(HWND window, DWORD timeoutMs = 10000);

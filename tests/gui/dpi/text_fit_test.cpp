@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "framework/string_utf8.h"
+#include "pages/page_roster.h"
 #include "res/resource.h"
 #include "tests/gui/dpi/display_scale.h"
 #include "tests/gui/modal_probe.h"
@@ -28,7 +29,7 @@ TEST(DisplayScale, EveryTextIsWhole)
     const Dialog dialogs[] = {{IDM_PRECISION, L"Nastavení přesnosti"}, {IDM_ABOUT, L"O programu Jednotar"}};
     std::vector<TextFit> fits;
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
-        for (int page = 0; page < 14; ++page) {
+        for (int page = 0; page < static_cast<int>(kPageCount); ++page) {
             HWND window = sheet.ShowPage(page);
             ASSERT_NE(window, nullptr);
             const std::vector<TextFit> texts = TextsIn(window, L"page " + std::to_wstring(page));
@@ -47,9 +48,9 @@ TEST(DisplayScale, EveryTextIsWhole)
         }
     }));
     std::printf("%u DPI: %zu texts measured\n", ConfiguredDpi(), fits.size());
-    // 14 pages of five texts, the sheet's three buttons, three texts of the
+    // Five texts on every page, the sheet's three buttons, three texts of the
     // precision dialog and nine of the About box.
-    EXPECT_GE(fits.size(), 14u * 5 + 3 + 3 + 9);
+    EXPECT_GE(fits.size(), kPageCount * 5 + 3 + 3 + 9);
     for (const TextFit& fit : fits) {
         EXPECT_TRUE(fit.Whole()) << WideToUtf8(fit.where) << " needs " << fit.needed.cx << " x " << fit.needed.cy
                                  << " pixels, has " << fit.room.cx << " x " << fit.room.cy;
