@@ -1,9 +1,32 @@
 #include "framework/dialog_layout.h"
 
 #include <cstring>
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace {
+
+// The template's FONT statement.
+struct DialogFontSpec {
+    WORD pointSize = 0;
+    WORD weight = FW_DONTCARE;
+    BYTE italic = FALSE;
+    BYTE charset = DEFAULT_CHARSET;
+    std::wstring face;
+};
+
+// One control of the template, in dialog units.
+struct DialogItem {
+    DWORD id = 0;
+    short x = 0, y = 0, cx = 0, cy = 0;
+};
+
+struct DialogTemplate {
+    bool hasFont = false;  // DS_SETFONT (or DS_SHELLFONT)
+    DialogFontSpec font;
+    std::vector<DialogItem> items;  // in template order, the order of creation
+};
 
 // Reads the template's little-endian fields in order; any read past the end
 // marks the reader failed.
@@ -63,8 +86,8 @@ private:
 
 constexpr WORD kExtendedSignature = 0xFFFF;
 
-}  // namespace
-
+// Reads a DLGTEMPLATE or DLGTEMPLATEEX; false for data that is none, or
+// that ends early.
 bool ParseDialogTemplate(const void* data, size_t size, DialogTemplate* result)
 {
     WORD start[2] = {};
@@ -118,6 +141,7 @@ bool ParseDialogTemplate(const void* data, size_t size, DialogTemplate* result)
     return true;
 }
 
+// The template resource `id` of `module`; false when there is none.
 bool LoadDialogTemplate(HINSTANCE module, UINT id, DialogTemplate* result)
 {
     HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(5));  // RT_DIALOG
@@ -126,6 +150,14 @@ bool LoadDialogTemplate(HINSTANCE module, UINT id, DialogTemplate* result)
     return data && ParseDialogTemplate(data, SizeofResource(module, resource), result);
 }
 
+HFONT CreateFontAtDpi(LOGFONTW logFont, WORD pointSize, UINT dpi)
+{
+    logFont.lfHeight = -MulDiv(pointSize, static_cast<int>(dpi), 72);
+    logFont.lfWidth = 0;
+    return CreateFontIndirectW(&logFont);
+}
+
+// The font the dialog manager makes for the template at `dpi`.
 HFONT CreateDialogFont(const DialogFontSpec& font, UINT dpi)
 {
     LOGFONTW logFont{};
@@ -137,27 +169,21 @@ HFONT CreateDialogFont(const DialogFontSpec& font, UINT dpi)
     return CreateFontAtDpi(logFont, font.pointSize, dpi);
 }
 
-HFONT CreateFontAtDpi(LOGFONTW logFont, WORD pointSize, UINT dpi)
-{
-    logFont.lfHeight = -MulDiv(pointSize, static_cast<int>(dpi), 72);
-    logFont.lfWidth = 0;
-    return CreateFontIndirectW(&logFont);
-}
-
+// Dialog base units of a font: the average width of "A".."Z" and "a".."z"
+// (rounded as the dialog manager rounds it) and the character height.
 SIZE DialogBaseUnits(HFONT font)
 {
     static const wchar_t kAlphabet[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font);
+    CClientDC screen(nullptr);
+    const ScopedSelect selected(screen, font);
     SIZE extent{};
-    GetTextExtentPoint32W(dc, kAlphabet, 52, &extent);
+    GetTextExtentPoint32W(screen.m_hDC, kAlphabet, 52, &extent);
     TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
+    GetTextMetricsW(screen.m_hDC, &metrics);
     return {(extent.cx / 26 + 1) / 2, metrics.tmHeight};
 }
 
+// A template item's rectangle in the dialog's client pixels.
 RECT DialogItemRect(const DialogItem& item, SIZE baseUnits)
 {
     // Position and size are each converted on their own, as the dialog
@@ -166,6 +192,8 @@ RECT DialogItemRect(const DialogItem& item, SIZE baseUnits)
     const int y = MulDiv(item.y, baseUnits.cy, 8);
     return {x, y, x + MulDiv(item.cx, baseUnits.cx, 4), y + MulDiv(item.cy, baseUnits.cy, 8)};
 }
+
+}  // namespace
 
 bool DialogLayout::Apply(HWND dialog, HINSTANCE module, UINT templateId, UINT dpi)
 {

@@ -7,47 +7,8 @@
 #include <windows.h>
 
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "framework/gdi.h"
-
-// The template's FONT statement.
-struct DialogFontSpec {
-    WORD pointSize = 0;
-    WORD weight = FW_DONTCARE;
-    BYTE italic = FALSE;
-    BYTE charset = DEFAULT_CHARSET;
-    std::wstring face;
-};
-
-// One control of the template, in dialog units.
-struct DialogItem {
-    DWORD id = 0;
-    short x = 0, y = 0, cx = 0, cy = 0;
-};
-
-struct DialogTemplate {
-    bool hasFont = false;  // DS_SETFONT (or DS_SHELLFONT)
-    DialogFontSpec font;
-    std::vector<DialogItem> items;  // in template order, the order of creation
-};
-
-// Reads a DLGTEMPLATE or DLGTEMPLATEEX; false for data that is none, or
-// that ends early.
-bool ParseDialogTemplate(const void* data, size_t size, DialogTemplate* result);
-// The template resource `id` of `module`; false when there is none.
-bool LoadDialogTemplate(HINSTANCE module, UINT id, DialogTemplate* result);
-
-// The font the dialog manager makes for the template at `dpi`.
-HFONT CreateDialogFont(const DialogFontSpec& font, UINT dpi);
-// `logFont` at `pointSize` points at `dpi`.
-HFONT CreateFontAtDpi(LOGFONTW logFont, WORD pointSize, UINT dpi);
-// Dialog base units of a font: the average width of "A".."Z" and "a".."z"
-// (rounded as the dialog manager rounds it) and the character height.
-SIZE DialogBaseUnits(HFONT font);
-// A template item's rectangle in the dialog's client pixels.
-RECT DialogItemRect(const DialogItem& item, SIZE baseUnits);
 
 // One dialog window laid out from its template. Owns the font it gives the
 // controls; the object must outlive them (the window's owner keeps it).
