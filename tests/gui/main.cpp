@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/settings_store.h"
 #include <cstdio>
 #include <cstdlib>
-#include "tests/support/settings_store.h"
 
 namespace {
 
