@@ -5,7 +5,12 @@
 #include <algorithm>
 #include <iterator>
 
+#include <gtest/gtest.h>
+
 #include "framework/gdi.h"
+#include "pages/page_roster.h"
+#include "res/resource.h"
+#include "tests/gui/modal_probe.h"
 
 namespace {
 
@@ -29,13 +34,6 @@ std::wstring ClassOf(HWND window)
     wchar_t name[32] = {};
     GetClassNameW(window, name, 32);
     return name;
-}
-
-std::wstring WindowText(HWND window)
-{
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
 }
 
 // What is drawn of a text with prefix processing: "&x" shows "x", "&&" shows "&".
@@ -92,7 +90,7 @@ std::vector<TextFit> TextsIn(HWND window, const std::wstring& windowName)
     for (HWND control = GetWindow(window, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
         bool prefixes = true;
         const Kind kind = KindOf(control, &prefixes);
-        const std::wstring text = WindowText(control);
+        const std::wstring text = TextOf(control);
         if (kind == Kind::kNone || text.empty() || !IsWindowVisible(control))
             continue;
         const ControlFontDc fontDc(control);
@@ -180,7 +178,7 @@ std::vector<std::wstring> ItemsOf(HWND control)
     return items;
 }
 
-bool ShowsItsWindowText(HWND control)
+bool ShowsItsTextOf(HWND control)
 {
     const std::wstring name = ClassOf(control);
     const LONG type = GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK;
@@ -199,11 +197,31 @@ std::vector<Lettering> LetteringIn(HWND window, const std::wstring& windowName)
         if (ClassOf(control) == L"#32770" || !IsWindowVisible(control))
             continue;
         const std::wstring where = windowName + L", control " + std::to_wstring(GetDlgCtrlID(control));
-        const std::wstring text = WindowText(control);
-        if (!text.empty() && ShowsItsWindowText(control))
+        const std::wstring text = TextOf(control);
+        if (!text.empty() && ShowsItsTextOf(control))
             found.push_back(LookUp(control, where, text));
         for (const std::wstring& item : ItemsOf(control))
             found.push_back(LookUp(control, where, item));
     }
     return found;
+}
+
+void VisitEveryWindow(const Sheet& sheet, const std::function<void(HWND, const std::wstring&)>& visit)
+{
+    for (int page = 0; page < static_cast<int>(kPageCount); ++page) {
+        HWND window = sheet.ShowPage(page);
+        ASSERT_NE(window, nullptr);
+        visit(window, L"page " + std::to_wstring(page));
+    }
+    visit(sheet.window, L"sheet");
+    const struct {
+        UINT command;
+        const wchar_t* caption;
+    } dialogs[] = {{IDM_PRECISION, L"Nastavení přesnosti"}, {IDM_ABOUT, L"O programu Jednotar"}};
+    for (const auto& d : dialogs) {
+        HWND dialog = OpenBySystemCommand(sheet.window, d.command, d.caption);
+        ASSERT_NE(dialog, nullptr);
+        visit(dialog, d.caption);
+        EXPECT_TRUE(CloseWith(dialog, IDCANCEL));
+    }
 }

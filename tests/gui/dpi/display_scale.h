@@ -3,13 +3,20 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "tests/gui/sheet_harness.h"
 #include "tests/gui/window_capture.h"
 
 // The scale this prefix was set to (LogPixels; 96 when not set).
 UINT ConfiguredDpi();
+
+// Every window of the program that shows texts, with a name for messages:
+// each page (its tab selected), the sheet, and the precision dialog and the
+// About box (opened from the system menu, closed after the visit).
+void VisitEveryWindow(const Sheet& sheet, const std::function<void(HWND, const std::wstring&)>& visit);
 
 // The room one control's text needs against the room the control has.
 struct TextFit {

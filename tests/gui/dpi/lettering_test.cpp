@@ -28,28 +28,12 @@ RECT RectInPage(HWND control, HWND page)
 
 TEST(DisplayScale, EveryTextHasAllItsLettersInATrueTypeFont)
 {
-    struct Dialog {
-        UINT command;
-        const wchar_t* caption;
-    };
-    const Dialog dialogs[] = {{IDM_PRECISION, L"Nastavení přesnosti"}, {IDM_ABOUT, L"O programu Jednotar"}};
     std::vector<Lettering> texts;
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
-        for (int page = 0; page < static_cast<int>(kPageCount); ++page) {
-            HWND window = sheet.ShowPage(page);
-            ASSERT_NE(window, nullptr);
-            const std::vector<Lettering> found = LetteringIn(window, L"page " + std::to_wstring(page));
+        VisitEveryWindow(sheet, [&](HWND window, const std::wstring& name) {
+            const std::vector<Lettering> found = LetteringIn(window, name);
             texts.insert(texts.end(), found.begin(), found.end());
-        }
-        const std::vector<Lettering> sheetTexts = LetteringIn(sheet.window, L"sheet");
-        texts.insert(texts.end(), sheetTexts.begin(), sheetTexts.end());
-        for (const Dialog& d : dialogs) {
-            HWND dialog = OpenBySystemCommand(sheet.window, d.command, d.caption);
-            ASSERT_NE(dialog, nullptr);
-            const std::vector<Lettering> found = LetteringIn(dialog, d.caption);
-            texts.insert(texts.end(), found.begin(), found.end());
-            EXPECT_TRUE(CloseWith(dialog, IDCANCEL));
-        }
+        });
     }));
     int missing = 0;
     int notTrueType = 0;

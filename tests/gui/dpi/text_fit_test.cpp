@@ -5,9 +5,7 @@
 
 #include "framework/string_utf8.h"
 #include "pages/page_roster.h"
-#include "res/resource.h"
 #include "tests/gui/dpi/display_scale.h"
-#include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
 
 namespace {
@@ -22,30 +20,16 @@ void Report(const TextFit& fit)
 
 TEST(DisplayScale, EveryTextIsWhole)
 {
-    struct Dialog {
-        UINT command;
-        const wchar_t* caption;
-    };
-    const Dialog dialogs[] = {{IDM_PRECISION, L"Nastavení přesnosti"}, {IDM_ABOUT, L"O programu Jednotar"}};
     std::vector<TextFit> fits;
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
-        for (int page = 0; page < static_cast<int>(kPageCount); ++page) {
-            HWND window = sheet.ShowPage(page);
-            ASSERT_NE(window, nullptr);
-            const std::vector<TextFit> texts = TextsIn(window, L"page " + std::to_wstring(page));
-            fits.insert(fits.end(), texts.begin(), texts.end());
-        }
-        const std::vector<TextFit> buttons = TextsIn(sheet.window, L"sheet");
-        fits.insert(fits.end(), buttons.begin(), buttons.end());
-        for (const Dialog& d : dialogs) {
-            HWND dialog = OpenBySystemCommand(sheet.window, d.command, d.caption);
-            ASSERT_NE(dialog, nullptr);
-            for (const TextFit& fit : TextsIn(dialog, d.caption)) {
-                Report(fit);  // the figures of the dialogs, each time
+        VisitEveryWindow(sheet, [&](HWND window, const std::wstring& name) {
+            const bool dialog = window != sheet.window && !(GetWindowLongW(window, GWL_STYLE) & WS_CHILD);
+            for (const TextFit& fit : TextsIn(window, name)) {
+                if (dialog)
+                    Report(fit);  // the figures of the dialogs, each time
                 fits.push_back(fit);
             }
-            EXPECT_TRUE(CloseWith(dialog, IDCANCEL));
-        }
+        });
     }));
     std::printf("%u DPI: %zu texts measured\n", ConfiguredDpi(), fits.size());
     // Five texts on every page, the sheet's three buttons, three texts of the
