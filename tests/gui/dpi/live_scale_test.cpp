@@ -9,6 +9,7 @@
 #include <map>
 
 #include "framework/dialog_layout.h"
+#include "pages/page_roster.h"
 #include "res/resource.h"
 #include "tests/gui/dpi/display_scale.h"
 #include "tests/gui/dpi/page_layout.h"
@@ -68,7 +69,8 @@ TEST(LiveScale, EveryPageIsLaidOutAsAFreshStartAtTheNewScale)
         if (dpi != start)
             steps.push_back(dpi);
     steps.push_back(start);
-    const int pagesAfter[] = {10, kPageCount, kPageCount};
+    constexpr int kAll = static_cast<int>(kPageCount);
+    const int pagesAfter[] = {10, kAll, kAll};
 
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
         for (int page = 0; page < 5; ++page)

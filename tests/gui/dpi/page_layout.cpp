@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "pages/page_roster.h"
+
 namespace {
 
 constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
@@ -81,7 +83,7 @@ std::vector<ControlLayout> ControlsOf(HWND window, int page)
 std::vector<ControlLayout> LayoutOfPages(const Sheet& sheet)
 {
     std::vector<ControlLayout> controls;
-    for (int page = 0; page < kPageCount; ++page) {
+    for (int page = 0; page < static_cast<int>(kPageCount); ++page) {
         if (HWND window = reinterpret_cast<HWND>(SendMessageW(sheet.window, PSM_INDEXTOHWND, page, 0))) {
             const std::vector<ControlLayout> ofPage = ControlsOf(window, page);
             controls.insert(controls.end(), ofPage.begin(), ofPage.end());
@@ -94,7 +96,7 @@ int WriteFreshLayout(const char* path)
 {
     std::vector<ControlLayout> controls;
     const bool ran = RunSheet([&](const Sheet& sheet) {
-        for (int page = 0; page < kPageCount; ++page)
+        for (int page = 0; page < static_cast<int>(kPageCount); ++page)
             sheet.ShowPage(page);
         controls = LayoutOfPages(sheet);
     });

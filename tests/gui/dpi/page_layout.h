@@ -8,8 +8,6 @@
 
 #include "tests/gui/sheet_harness.h"
 
-constexpr int kPageCount = 14;
-
 // One control: its page, its place among the page's children, its rectangle
 // in the page's client coordinates and its font's height (LOGFONT).
 struct ControlLayout {
