@@ -15,23 +15,6 @@
 
 namespace {
 
-std::vector<std::wstring> TabTitles(HWND sheet)
-{
-    HWND tabs = reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETTABCONTROL, 0, 0));
-    std::vector<std::wstring> titles;
-    const int count = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        wchar_t text[64] = {};
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = text;
-        item.cchTextMax = 64;
-        SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-        titles.push_back(text);
-    }
-    return titles;
-}
-
 bool IsShownButton(HWND sheet, int id)
 {
     HWND button = GetDlgItem(sheet, id);
@@ -46,7 +29,7 @@ TEST(Sheet, TabsStandInRosterOrderAndStartOnLength)
                                                 L"Hustota", L"Síla",  L"Tlak",     L"Práce",   L"Výkon",
                                                 L"Úhel",    L"Čas",   L"Rychlost", L"Průtok"};
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
-        EXPECT_EQ(TabTitles(sheet.window), expected);
+        EXPECT_EQ(TabTitlesOf(reinterpret_cast<HWND>(SendMessageW(sheet.window, PSM_GETTABCONTROL, 0, 0))), expected);
         HWND tabs = reinterpret_cast<HWND>(SendMessageW(sheet.window, PSM_GETTABCONTROL, 0, 0));
         EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 0);
         HWND fromList = Item(sheet.CurrentPage(), IDC_FROM_UNIT);

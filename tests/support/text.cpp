@@ -1,5 +1,7 @@
 #include "tests/support/text.h"
 
+#include <commctrl.h>
+
 #include <vector>
 
 namespace {
@@ -84,6 +86,22 @@ std::wstring ItemTextOf(HWND list, int position)
 {
     std::wstring text;
     return ReadItemText(list, position, text) ? text : std::wstring();
+}
+
+std::vector<std::wstring> TabTitlesOf(HWND tabs)
+{
+    std::vector<std::wstring> titles;
+    const LRESULT count = SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t title[64] = {};
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = title;
+        item.cchTextMax = 64;
+        SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        titles.push_back(title);
+    }
+    return titles;
 }
 
 TextSelection SelectionOf(HWND field)

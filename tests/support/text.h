@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // Longest wait for one message's answer.
 constexpr UINT kAnswerMs = 5000;
@@ -24,6 +25,9 @@ std::wstring TextOf(HWND window);
 bool ReadItemText(HWND list, int position, std::wstring& text, UINT timeoutMs = kAnswerMs);
 // The item's text; empty when there is none.
 std::wstring ItemTextOf(HWND list, int position);
+
+// The titles of a tab control's tabs, in order.
+std::vector<std::wstring> TabTitlesOf(HWND tabs);
 
 // The selection of an edit control (EM_GETSEL); `end` is the caret.
 struct TextSelection {

@@ -164,21 +164,12 @@ std::vector<std::wstring> ItemsOf(HWND control)
             items.push_back(item);
         }
     } else if (_wcsicmp(name.c_str(), WC_TABCONTROLW) == 0) {
-        const LRESULT count = SendMessageW(control, TCM_GETITEMCOUNT, 0, 0);
-        for (LRESULT i = 0; i < count; ++i) {
-            wchar_t title[64] = {};
-            TCITEMW item{};
-            item.mask = TCIF_TEXT;
-            item.pszText = title;
-            item.cchTextMax = 64;
-            SendMessageW(control, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
-            items.push_back(title);
-        }
+        items = TabTitlesOf(control);
     }
     return items;
 }
 
-bool ShowsItsTextOf(HWND control)
+bool ShowsItsWindowText(HWND control)
 {
     const std::wstring name = ClassOf(control);
     const LONG type = GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK;
@@ -198,7 +189,7 @@ std::vector<Lettering> LetteringIn(HWND window, const std::wstring& windowName)
             continue;
         const std::wstring where = windowName + L", control " + std::to_wstring(GetDlgCtrlID(control));
         const std::wstring text = TextOf(control);
-        if (!text.empty() && ShowsItsTextOf(control))
+        if (!text.empty() && ShowsItsWindowText(control))
             found.push_back(LookUp(control, where, text));
         for (const std::wstring& item : ItemsOf(control))
             found.push_back(LookUp(control, where, item));
