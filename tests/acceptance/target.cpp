@@ -246,21 +246,25 @@ bool Target::Pick(HWND page, HWND list, int pos)
 
 bool Target::TypeChar(HWND field, wchar_t c)
 {
-    // The field's modification flag is the marker: cleared now, set by a
-    // message posted behind the keystroke. Posted messages are handled in
-    // order, so once the flag reads set, the keystroke and the conversion it
-    // started (sent, not posted, from inside it) are done.
-    if (!Send(field, EM_SETMODIFY, FALSE, 0))
-        return false;
+    // A marker posted behind the keystroke: the field's text limit set to a
+    // value of this keystroke's own, far above anything typed here. Posted
+    // messages are handled in order, so once the field reports that limit,
+    // the keystroke and the conversion it started (sent, not posted, from
+    // inside it) are done. A flag the field sets by itself as it is typed
+    // into would not tell this keystroke from the one before.
+    static LPARAM marker = 0;
+    marker = marker % 4096 + 1;
+    const LPARAM limit = 0x7FFF0000 + marker;
     UINT scan = MapVirtualKeyW(VkKeyScanW(c) & 0xFF, MAPVK_VK_TO_VSC);
-    if (!Post(field, WM_CHAR, c, 1 | (static_cast<LPARAM>(scan) << 16)) || !Post(field, EM_SETMODIFY, TRUE, 0))
+    if (!Post(field, WM_CHAR, c, 1 | (static_cast<LPARAM>(scan) << 16)) ||
+        !Post(field, EM_SETLIMITTEXT, static_cast<WPARAM>(limit), 0))
         return false;
     bool answered = true;
     const bool handled = WaitFor(
         [&] {
-            LRESULT modified = 0;
-            answered = Send(field, EM_GETMODIFY, 0, 0, &modified);
-            return !answered || modified;
+            LRESULT current = 0;
+            answered = Send(field, EM_GETLIMITTEXT, 0, 0, &current);
+            return !answered || current == limit;
         },
         kSettleMs, 1);
     if (handled && answered)
