@@ -4,13 +4,6 @@
 
 namespace {
 
-std::wstring ClassOf(HWND window)
-{
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
-}
-
 BOOL CALLBACK ReadBoxChild(HWND child, LPARAM state)
 {
     MessageBoxSeen& seen = *reinterpret_cast<MessageBoxSeen*>(state);

@@ -12,13 +12,6 @@ struct Search {
     HWND found;
 };
 
-std::wstring ClassOf(HWND window)
-{
-    wchar_t name[256] = {};
-    const int length = GetClassNameW(window, name, 256);
-    return std::wstring(name, length > 0 ? static_cast<size_t>(length) : 0);
-}
-
 // Reads the caption without a message: the window's thread may be busy.
 std::wstring CaptionOf(HWND window)
 {
@@ -50,6 +43,13 @@ BOOL CALLBACK Match(HWND window, LPARAM state)
 }
 
 }  // namespace
+
+std::wstring ClassOf(HWND window)
+{
+    wchar_t name[256] = {};
+    const int length = GetClassNameW(window, name, 256);
+    return std::wstring(name, length > 0 ? static_cast<size_t>(length) : 0);
+}
 
 HWND FindTopWindow(const WindowQuery& query)
 {

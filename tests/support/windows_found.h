@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 struct WindowQuery {
     DWORD thread = 0;                    // windows of this thread, or
     DWORD process = 0;                   // of this process (used when thread is 0)
@@ -13,6 +15,9 @@ struct WindowQuery {
     const wchar_t* caption = nullptr;    // null: any caption
     bool visibleOnly = true;
 };
+
+// The window's class name (GetClassNameW, no message: any thread, any process).
+std::wstring ClassOf(HWND window);
 
 // The first window that fits, or null; looks once.
 HWND FindTopWindow(const WindowQuery& query);

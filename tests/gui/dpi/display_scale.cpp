@@ -29,13 +29,6 @@ private:
     HGDIOBJ m_old;
 };
 
-std::wstring ClassOf(HWND window)
-{
-    wchar_t name[32] = {};
-    GetClassNameW(window, name, 32);
-    return name;
-}
-
 // What is drawn of a text with prefix processing: "&x" shows "x", "&&" shows "&".
 std::wstring Shown(const std::wstring& text)
 {
