@@ -4,41 +4,27 @@
 #include <cstdio>
 
 #include "res/resource.h"
+#include "tests/gui/banner_picture.h"
 #include "tests/gui/robustness_probe.h"
 #include "tests/gui/sheet_harness.h"
-#include "tests/gui/window_capture.h"
 #include "tests/support/clock.h"
 #include "tests/support/platform.h"
-
-namespace {
-
-constexpr COLORREF kFill = RGB(192, 192, 192);  // LTGRAY_BRUSH
-constexpr COLORREF kGrey = RGB(128, 128, 128);  // outline and shadow
-constexpr COLORREF kBlack = RGB(0, 0, 0);       // face
-
-void Repaint(HWND page)
-{
-    RedrawWindow(page, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-}
-
-}  // namespace
 
 TEST(Banner, FillOutlineShadowAndFace)
 {
     ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
-        HWND page = sheet.CurrentPage();
-        Repaint(page);
-        const Capture c = CaptureClient(Item(page, IDC_BANNER));
+        const BannerPicture picture = PaintedBanner(sheet.CurrentPage(), 1);
+        const Capture& c = picture.pixels;
         ASSERT_GT(c.width, 100);
         ASSERT_GT(c.height, 30);
 
-        EXPECT_EQ(c.At(0, 0), kGrey);  // the outline covers the black frame
-        EXPECT_EQ(c.At(c.width - 1, c.height - 1), kGrey);
-        EXPECT_EQ(c.At(1, 1), kFill);
-        EXPECT_EQ(c.At(c.width - 2, c.height - 2), kFill);
+        EXPECT_EQ(c.At(0, 0), kBannerGrey);  // the outline covers the black frame
+        EXPECT_EQ(c.At(c.width - 1, c.height - 1), kBannerGrey);
+        EXPECT_EQ(c.At(1, 1), kBannerFill);
+        EXPECT_EQ(c.At(c.width - 2, c.height - 2), kBannerFill);
 
-        const Box face = PixelsOf(c, kBlack, 1);
-        const Box shadow = PixelsOf(c, kGrey, 1);
+        const Box& face = picture.face;
+        const Box& shadow = picture.shadow;
         ASSERT_GT(face.count, 200);
         ASSERT_GT(shadow.count, 200);
         // The shadow is the face moved 4 pixels right and down: its far
@@ -71,12 +57,12 @@ TEST(Banner, RepaintsLeaveNoGdiObjectBehind)
         int bannerMissed = 0;
         const auto paint = [&](bool blot) {
             if (blot)
-                SetPixel(probe, 1, 1, kBlack);
+                SetPixel(probe, 1, 1, kBannerFace);
             RedrawWindow(f.page, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
             unpainted += GetUpdateRect(f.page, nullptr, FALSE) ? 1 : 0;
             // The X server may show the drawing a moment later on a busy machine.
             if (blot)
-                bannerMissed += WaitFor([&] { return GetPixel(probe, 1, 1) == kFill; }, 5000) ? 0 : 1;
+                bannerMissed += WaitFor([&] { return GetPixel(probe, 1, 1) == kBannerFill; }, 5000) ? 0 : 1;
         };
         // The first paints of a process make objects that it keeps (Wine's
         // DC and font caches among them): they come before the count.
@@ -114,7 +100,7 @@ TEST(Banner, RepaintsLeaveNoGdiObjectBehind)
             EXPECT_LE(static_cast<long>(reportedAfter) - static_cast<long>(reportedBefore), 5L);
         }
         // And the last paint is still the banner.
-        EXPECT_EQ(CaptureClient(banner).At(1, 1), kFill);
+        EXPECT_EQ(CaptureClient(banner).At(1, 1), kBannerFill);
         EXPECT_TRUE(Responsive(sheet.window));
     }));
 }

@@ -1,12 +1,20 @@
 #include "tests/gui/window_capture.h"
 
+#include "framework/gdi.h"
+
 Capture CaptureClient(HWND window)
 {
-    Capture capture;
-    RECT rect;
+    RECT rect{};
     GetClientRect(window, &rect);
-    capture.width = rect.right;
-    capture.height = rect.bottom;
+    const CClientDC dc(window);
+    return CaptureDc(dc.m_hDC, rect.right, rect.bottom);
+}
+
+Capture CaptureDc(HDC dc, int width, int height)
+{
+    Capture capture;
+    capture.width = width;
+    capture.height = height;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = capture.width;
@@ -14,21 +22,17 @@ Capture CaptureClient(HWND window)
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    HDC screen = GetDC(window);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, capture.width, capture.height, screen, 0, 0, SRCCOPY);
+    CBitmap bitmap;
+    bitmap.Attach(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const CMemoryDC memory(dc);
+    const ScopedSelect copy(memory, bitmap);
+    BitBlt(memory.m_hDC, 0, 0, capture.width, capture.height, dc, 0, 0, SRCCOPY);
     GdiFlush();
     const auto* raw = static_cast<const DWORD*>(bits);
     for (int i = 0; i < capture.width * capture.height; ++i) {
         const DWORD p = raw[i];
         capture.pixels.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
     }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(window, screen);
     return capture;
 }
 

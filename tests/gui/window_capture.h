@@ -13,6 +13,8 @@ struct Capture {
     COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
 };
 Capture CaptureClient(HWND window);
+// The pixels of `dc` from (0, 0), `width` by `height`.
+Capture CaptureDc(HDC dc, int width, int height);
 
 // The bounding box of one colour's pixels.
 struct Box {

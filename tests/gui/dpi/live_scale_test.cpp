@@ -11,18 +11,17 @@
 #include "framework/dialog_layout.h"
 #include "pages/page_roster.h"
 #include "res/resource.h"
+#include "tests/gui/banner_picture.h"
 #include "tests/gui/dpi/display_scale.h"
 #include "tests/gui/dpi/page_layout.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
+#include "tests/support/program_windows.h"
 
 namespace {
 
 constexpr UINT kScales[] = {96, 144, 192};
 constexpr size_t kControlsPerPage = 10;
-constexpr COLORREF kFill = RGB(192, 192, 192);
-constexpr COLORREF kGrey = RGB(128, 128, 128);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 // WM_DPICHANGED as Windows sends it, with the sheet's rectangle grown or
 // shrunk by the change as the suggestion.
@@ -104,14 +103,13 @@ TEST(LiveScale, EveryPageIsLaidOutAsAFreshStartAtTheNewScale)
 
             // The banner of the page shown (the start page) is painted at the
             // scale of its layout: outline width and shadow offset.
-            HWND banner = Item(sheet.CurrentPage(), IDC_BANNER);
-            RedrawWindow(sheet.CurrentPage(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-            const Capture c = CaptureClient(banner);
             const int outline = MulDiv(1, static_cast<int>(dpi), 96);
-            EXPECT_EQ(c.At(outline - 1, outline - 1), kGrey) << dpi << " DPI";
-            EXPECT_EQ(c.At(outline, outline), kFill) << dpi << " DPI";
-            const Box face = PixelsOf(c, kBlack, outline);
-            const Box shadow = PixelsOf(c, kGrey, outline);
+            const BannerPicture picture = PaintedBanner(sheet.CurrentPage(), outline);
+            const Capture& c = picture.pixels;
+            EXPECT_EQ(c.At(outline - 1, outline - 1), kBannerGrey) << dpi << " DPI";
+            EXPECT_EQ(c.At(outline, outline), kBannerFill) << dpi << " DPI";
+            const Box& face = picture.face;
+            const Box& shadow = picture.shadow;
             EXPECT_EQ(shadow.minX - face.minX, 2 * MulDiv(2, static_cast<int>(dpi), 96)) << dpi << " DPI";
         }
     }));
@@ -124,7 +122,7 @@ TEST(LiveScale, AtItsOwnScaleAPlainDialogTemplateGivesTheDialogManagersLayout)
     // dialog at, nothing moves and every font stays as high.
     DialogLayout layout;  // its font outlives the dialog's controls
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
-        HWND dialog = OpenBySystemCommand(sheet.window, IDM_PRECISION, L"Nastavení přesnosti");
+        HWND dialog = OpenBySystemCommand(sheet.window, IDM_PRECISION, kPrecisionCaption);
         ASSERT_NE(dialog, nullptr);
         const std::vector<ControlLayout> made = ControlsOf(dialog, 0);
         ASSERT_TRUE(layout.Apply(dialog, GetModuleHandleW(nullptr), IDD_PRECISION, ConfiguredDpi()));

@@ -1,21 +1,22 @@
 // The program at this run's display scale: the banner, where the windows
-// open, the About box's logo and a change of scale.
+// open, the About box's logo and a change of scale. The SmallScreen suite
+// needs a screen smaller than the sheet, and runs on one of its own.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <set>
 
 #include "framework/dpi.h"
+#include "framework/string_utf8.h"
+#include "pages/page_roster.h"
 #include "res/resource.h"
+#include "tests/gui/banner_picture.h"
 #include "tests/gui/dpi/display_scale.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
+#include "tests/support/program_windows.h"
 
 namespace {
-
-constexpr COLORREF kFill = RGB(192, 192, 192);
-constexpr COLORREF kGrey = RGB(128, 128, 128);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 // The face of "Jednotar délek" in the 96-DPI banner is this many pixels
 // tall (its font's character height), read from that banner's picture.
@@ -24,11 +25,6 @@ constexpr int kFaceHeightAt96 = 33;
 int Scaled(int pixelsAt96)
 {
     return MulDiv(pixelsAt96, static_cast<int>(ConfiguredDpi()), 96);
-}
-
-void Repaint(HWND window)
-{
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 RECT WindowRect(HWND window)
@@ -62,6 +58,34 @@ void ExpectInside(const RECT& inner, const RECT& outer, const char* what)
         << what;
 }
 
+// Along each axis: a window that fits the work area lies inside it; one
+// that does not starts where the work area starts, its top-left corner and
+// title bar in sight.
+void ExpectKeptInside(const RECT& window, const RECT& work, const char* what)
+{
+    std::printf("  %s at (%ld, %ld)-(%ld, %ld) in the work area (%ld, %ld)-(%ld, %ld)\n", what, window.left, window.top,
+                window.right, window.bottom, work.left, work.top, work.right, work.bottom);
+    if (window.right - window.left <= work.right - work.left) {
+        EXPECT_GE(window.left, work.left) << what;
+        EXPECT_LE(window.right, work.right) << what;
+    } else {
+        EXPECT_EQ(window.left, work.left) << what;
+    }
+    if (window.bottom - window.top <= work.bottom - work.top) {
+        EXPECT_GE(window.top, work.top) << what;
+        EXPECT_LE(window.bottom, work.bottom) << what;
+    } else {
+        EXPECT_EQ(window.top, work.top) << what;
+    }
+}
+
+std::wstring BannerTitle(int page)
+{
+    wchar_t title[128] = {};
+    LoadStringW(GetModuleHandleW(nullptr), kPageRoster[page].bannerStringId, title, 128);
+    return title;
+}
+
 }  // namespace
 
 TEST(DisplayScale, BannerTitleShadowAndOutlineGrowWithTheScale)
@@ -71,17 +95,17 @@ TEST(DisplayScale, BannerTitleShadowAndOutlineGrowWithTheScale)
         HWND banner = Item(page, IDC_BANNER);
         // The program runs at the scale the prefix was set to.
         ASSERT_EQ(DpiOfWindow(banner), ConfiguredDpi());
-        Repaint(page);
-        const Capture c = CaptureClient(banner);
         const int outline = Scaled(1);
+        const BannerPicture picture = PaintedBanner(page, outline);
+        const Capture& c = picture.pixels;
         for (int k = 0; k < outline; ++k) {
-            EXPECT_EQ(c.At(k, k), kGrey) << "outline pixel " << k;
-            EXPECT_EQ(c.At(c.width - 1 - k, c.height - 1 - k), kGrey) << "outline pixel " << k;
+            EXPECT_EQ(c.At(k, k), kBannerGrey) << "outline pixel " << k;
+            EXPECT_EQ(c.At(c.width - 1 - k, c.height - 1 - k), kBannerGrey) << "outline pixel " << k;
         }
-        EXPECT_EQ(c.At(outline, outline), kFill);
+        EXPECT_EQ(c.At(outline, outline), kBannerFill);
 
-        const Box face = PixelsOf(c, kBlack, outline);
-        const Box shadow = PixelsOf(c, kGrey, outline);
+        const Box& face = picture.face;
+        const Box& shadow = picture.shadow;
         ASSERT_GT(face.count, 200);
         ASSERT_GT(shadow.count, 200);
         std::printf("%u DPI: banner %d x %d, face %d px tall (%d..%d), shadow %d right and %d below the face\n",
@@ -93,26 +117,65 @@ TEST(DisplayScale, BannerTitleShadowAndOutlineGrowWithTheScale)
     }));
 }
 
+// The face of every page's title where its extent, centred by integer
+// halves, less the face's offset, puts it: to the pixel, at every scale.
+TEST(DisplayScale, EveryBannerTitleStandsWhereTheIntegerHalvesCentreIt)
+{
+    const UINT dpi = ConfiguredDpi();
+    ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
+        for (int page = 0; page < static_cast<int>(kPageCount); ++page) {
+            const std::wstring title = BannerTitle(page);
+            SCOPED_TRACE(WideToUtf8(title));
+            HWND window = sheet.ShowPage(page);
+            const int outline = Scaled(1);
+            const Box face = PaintedBanner(window, outline).face;
+            const Box expected = CentredFace(Item(window, IDC_BANNER), title, dpi, outline);
+            ASSERT_GT(expected.count, 200);
+            std::printf("%u DPI, %s: face (%d, %d)-(%d, %d), centred (%d, %d)-(%d, %d)\n", dpi,
+                        WideToUtf8(title).c_str(), face.minX, face.minY, face.maxX, face.maxY, expected.minX,
+                        expected.minY, expected.maxX, expected.maxY);
+            EXPECT_EQ(face.minX, expected.minX);
+            EXPECT_EQ(face.maxX, expected.maxX);
+            EXPECT_EQ(face.minY, expected.minY);
+            EXPECT_EQ(face.maxY, expected.maxY);
+        }
+    }));
+}
+
 TEST(DisplayScale, SheetOpensCentredAndTheDialogsOverIt)
 {
-    struct Dialog {
-        UINT command;
-        const wchar_t* caption;
-        const char* name;
-    };
-    const Dialog dialogs[] = {{IDM_PRECISION, L"Nastavení přesnosti", "precision dialog"},
-                              {IDM_ABOUT, L"O programu Jednotar", "About box"}};
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
         const RECT work = WorkArea(sheet.window);
         const RECT sheetRect = WindowRect(sheet.window);
         std::printf("%u DPI:\n", ConfiguredDpi());
         ExpectCentred(sheetRect, work, "sheet");
-        for (const Dialog& d : dialogs) {
+        for (const SystemMenuDialog& d : kSystemMenuDialogs) {
             HWND dialog = OpenBySystemCommand(sheet.window, d.command, d.caption);
             ASSERT_NE(dialog, nullptr) << d.name;
             const RECT rect = WindowRect(dialog);
             ExpectCentred(rect, sheetRect, d.name);
             ExpectInside(rect, work, d.name);
+            EXPECT_TRUE(CloseWith(dialog, IDCANCEL));
+        }
+    }));
+}
+
+// A screen smaller than the sheet, as a small screen at a high scale has:
+// the sheet opens at the work area's top-left corner, and each dialog over
+// it stays inside the work area as far as it fits there.
+TEST(SmallScreen, SheetOpensAtTheWorkAreasCornerAndTheDialogsInsideIt)
+{
+    ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
+        const RECT work = WorkArea(sheet.window);
+        const RECT sheetRect = WindowRect(sheet.window);
+        std::printf("%u DPI:\n", ConfiguredDpi());
+        ASSERT_GT(sheetRect.right - sheetRect.left, work.right - work.left) << "the screen is as wide as the sheet";
+        ASSERT_GT(sheetRect.bottom - sheetRect.top, work.bottom - work.top) << "the screen is as high as the sheet";
+        ExpectKeptInside(sheetRect, work, "sheet");
+        for (const SystemMenuDialog& d : kSystemMenuDialogs) {
+            HWND dialog = OpenBySystemCommand(sheet.window, d.command, d.caption);
+            ASSERT_NE(dialog, nullptr) << d.name;
+            ExpectKeptInside(WindowRect(dialog), work, d.name);
             EXPECT_TRUE(CloseWith(dialog, IDCANCEL));
         }
     }));
@@ -124,7 +187,7 @@ TEST(DisplayScale, AboutLogoGrowsWithTheScaleAndStaysCrisp)
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_LOGO), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     ASSERT_NE(original, nullptr);
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
-        HWND about = OpenBySystemCommand(sheet.window, IDM_ABOUT, L"O programu Jednotar");
+        HWND about = OpenBySystemCommand(sheet.window, IDM_ABOUT, kAboutCaption);
         ASSERT_NE(about, nullptr);
         HWND logo = nullptr;
         for (HWND child = GetWindow(about, GW_CHILD); child && !logo; child = GetWindow(child, GW_HWNDNEXT))
@@ -183,6 +246,6 @@ TEST(DisplayScale, SheetTakesTheSuggestedRectangleWhenTheScaleChanges)
         EXPECT_EQ(after.bottom, suggested.bottom);
         // The page has been repainted: the banner is there, at this scale.
         HWND banner = Item(sheet.CurrentPage(), IDC_BANNER);
-        EXPECT_TRUE(WaitFor([&] { return CaptureClient(banner).At(Scaled(1), Scaled(1)) == kFill; }, 5000));
+        EXPECT_TRUE(WaitFor([&] { return CaptureClient(banner).At(Scaled(1), Scaled(1)) == kBannerFill; }, 5000));
     }));
 }
