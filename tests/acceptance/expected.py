@@ -16,6 +16,7 @@ may end in a blank: a unit without an abbreviation). Lines starting with '#'
 are comments. The driver (driver.cpp) documents each step.
 """
 
+import collections
 import re
 import sys
 
@@ -37,13 +38,7 @@ PAGE_VALUES = ["2718.281828459", "314.1592653", "1618.0339887", "-12.3456789",
 
 # ---- the unit table ---------------------------------------------------------
 
-class Unit:
-    def __init__(self, row, category, czech, abbreviation, factor):
-        self.row = row
-        self.category = category
-        self.czech = czech
-        self.abbreviation = abbreviation
-        self.factor = factor
+Unit = collections.namedtuple("Unit", "row category czech abbreviation factor")
 
 
 def read_table(path):
@@ -78,20 +73,20 @@ def read_value(text):
     return float(m.group(1)) if m else 0.0
 
 
+# (source, target) positions: 0 Celsius, 1 Fahrenheit, 2 Kelvin. Any other
+# pair leaves the value as it is.
+TEMPERATURE_FORMULAS = {
+    (0, 1): lambda v: ((v * 9) * 0.2) + 32,
+    (0, 2): lambda v: v + 273.15,
+    (1, 0): lambda v: ((v - 32) * 5) * 0.1111111111111111,
+    (1, 2): lambda v: (((v - 32) * 5) * 0.1111111111111111) + 273.15,
+    (2, 1): lambda v: (((v - 273.15) * 9) * 0.2) + 32,
+    (2, 0): lambda v: v - 273.15,
+}
+
+
 def temperature(value, src, dst):
-    if (src, dst) == (0, 1):
-        return ((value * 9) * 0.2) + 32
-    if (src, dst) == (0, 2):
-        return value + 273.15
-    if (src, dst) == (1, 0):
-        return ((value - 32) * 5) * 0.1111111111111111
-    if (src, dst) == (1, 2):
-        return (((value - 32) * 5) * 0.1111111111111111) + 273.15
-    if (src, dst) == (2, 1):
-        return (((value - 273.15) * 9) * 0.2) + 32
-    if (src, dst) == (2, 0):
-        return value - 273.15
-    return value
+    return TEMPERATURE_FORMULAS.get((src, dst), lambda v: v)(value)
 
 
 class Page:
@@ -243,6 +238,23 @@ class Script:
         self.show_page(index, lists)
         self.type(PAGE_VALUES[index] if value is None else value)
 
+    def start_with_precision(self, dismiss, index, precision):
+        """A run that dismisses the dialog, converts on page `index`, then sets `precision`."""
+        self.start()
+        self.set_precision(None, dismiss)
+        self.start_page(index)
+        self.pick_from(0)
+        self.pick_to(1)
+        self.set_precision(precision, "ok")
+
+    def sweep_pages(self, first, sources):
+        """Page `first` (already started), then the others in tab order,
+        each from the positions sources(n) of its n units."""
+        for index in [first] + [i for i in range(len(TAB_TITLES)) if i != first]:
+            if index != first:
+                self.start_page(index)
+            self.sweep(sources(len(self.program.page().units)))
+
 
 def weak_pairs(page, value):
     """The pairs of a factor page whose result for `value` is below 0.001 in
@@ -296,32 +308,14 @@ def build(units):
     s.close("escape")
 
     s.comment("run 2: Storno writes nothing; precision 0 set through the dialog")
-    s.start()
-    s.set_precision(None, "cancel")
-    s.start_page(0)
-    s.pick_from(0)
-    s.pick_to(1)
-    s.set_precision("0", "ok")
+    s.start_with_precision("cancel", 0, "0")
     s.pick_to(2)
-    for index in range(len(TAB_TITLES)):
-        if index:
-            s.start_page(index)
-        n = len(s.program.page().units)
-        s.sweep(sorted({0, n // 2, n - 1}))
+    s.sweep_pages(0, lambda n: sorted({0, n // 2, n - 1}))
     s.close("cancel")
 
     s.comment("run 3: precision 0 survived the restart; precision 10")
-    s.start()
-    s.set_precision(None, "escape")
-    s.start_page(3)
-    s.pick_from(0)
-    s.pick_to(1)
-    s.set_precision("10", "ok")
-    for index in [3] + [i for i in range(len(TAB_TITLES)) if i != 3]:
-        if index != 3:
-            s.start_page(index)
-        n = len(s.program.page().units)
-        s.sweep(sorted({1, n // 3, n - 2}) if n > 3 else range(n))
+    s.start_with_precision("escape", 3, "10")
+    s.sweep_pages(3, lambda n: sorted({1, n // 3, n - 2}) if n > 3 else range(n))
     s.close("sysclose")
 
     s.comment("run 4: precision 10 survived the restart; back to 5; large values; closing by OK")

@@ -1,16 +1,18 @@
 #include <cmath>
 #include <random>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "convert/convert.h"
+#include "tests/core/exact.h"
 #include "units/units.h"
 
 namespace {
 
 constexpr int kMetre = 0, kKilometre = 1, kCentimetre = 2, kMillimetre = 3, kGeographicalMile = 9;
-constexpr int kCelsius = 83, kFahrenheit = 84, kKelvin = 85;
+constexpr int kCelsius = 83, kKelvin = 85;
 
 struct EntryCase {
     const char* text;
@@ -19,63 +21,64 @@ struct EntryCase {
     const char* value;
 };
 
-TEST(ConvertEntry, GivesTheResultAndTheRewrittenValue)
+// Both texts a page shows after converting the case's text.
+template <typename Convert, typename Cases>
+void ExpectTexts(Convert convert, const Cases& cases)
 {
-    const EntryCase cases[] = {
-        {"5", kMetre, kKilometre, 5, "0.00500 km", "5.00000 m"},
-        {"1.5", kKilometre, kMetre, 5, "1500.00000 m", "1.50000 km"},
-        {"5", kCentimetre, kKilometre, 5, "0.00005 km", "5.00000 cm"},
-        {"1.234567", kMetre, kMillimetre, 5, "1234.56700 mm", "1.23457 m"},
-        {"1.23457 m", kMetre, kMillimetre, 5, "1234.57000 mm", "1.23457 m"},
-        {"abc", kMetre, kKilometre, 5, "0.00000 km", "0.00000 m"},
-        {"2.4", kMetre, kMetre, 0, "2 m", "2 m"},
-        {"2.4", kMetre, kMetre, 10, "2.4000000000 m", "2.4000000000 m"},
-        {"1", kGeographicalMile, kMetre, 5, "7420.00000 m", "1.00000 "},
-        {"-2", kMetre, kCentimetre, 5, "-200.00000 cm", "-2.00000 m"},
-        {"12.00000 m", kMetre, kMetre, 5, "12.00000 m", "12.00000 m"},
-        {"1,5", kMetre, kMetre, 5, "1.00000 m", "1.00000 m"},
-        {"1", 12, 0, 0, "149597870000 m", "1 AU"},
-        {"1", 13, 3, 2, "9460500000000000000.00 mm", "1.00 ly"},
-    };
     for (const EntryCase& c : cases) {
-        SCOPED_TRACE(c.text);
-        const ConversionTexts texts = ConvertEntry(c.text, c.from, c.to, c.precision);
+        SCOPED_TRACE(testing::Message() << c.text << " from " << c.from << " to " << c.to << " at " << c.precision);
+        const ConversionTexts texts = convert(c.text, c.from, c.to, c.precision);
         EXPECT_EQ(texts.result, c.result);
         EXPECT_EQ(texts.value, c.value);
     }
 }
 
+TEST(ConvertEntry, GivesTheResultAndTheRewrittenValue)
+{
+    constexpr EntryCase kCases[] = {
+        // the result from the value as typed, the value rewritten at the precision
+        {"5", kMetre, kKilometre, 5, "0.00500 km", "5.00000 m"},
+        {"1.5", kKilometre, kMetre, 5, "1500.00000 m", "1.50000 km"},
+        {"5", kCentimetre, kKilometre, 5, "0.00005 km", "5.00000 cm"},
+        {"1.234567", kMetre, kMillimetre, 5, "1234.56700 mm", "1.23457 m"},
+        {"-2", kMetre, kCentimetre, 5, "-200.00000 cm", "-2.00000 m"},
+        // only the number at the start of the text counts
+        {"1.23457 m", kMetre, kMillimetre, 5, "1234.57000 mm", "1.23457 m"},
+        {"12.00000 m", kMetre, kMetre, 5, "12.00000 m", "12.00000 m"},
+        {"abc", kMetre, kKilometre, 5, "0.00000 km", "0.00000 m"},
+        {"1,5", kMetre, kMetre, 5, "1.00000 m", "1.00000 m"},
+        // other precisions; large results with every digit
+        {"2.4", kMetre, kMetre, 0, "2 m", "2 m"},
+        {"2.4", kMetre, kMetre, 10, "2.4000000000 m", "2.4000000000 m"},
+        {"1", 12, 0, 0, "149597870000 m", "1 AU"},
+        {"1", 13, 3, 2, "9460500000000000000.00 mm", "1.00 ly"},
+        // a unit without an abbreviation keeps the blank
+        {"1", kGeographicalMile, kMetre, 5, "7420.00000 m", "1.00000 "},
+    };
+    ExpectTexts(ConvertEntry, kCases);
+}
+
 TEST(ConvertEntry, TemperatureFollowsItsFormulas)
 {
-    const struct {
-        const char* text;
-        int from, to;
-        const char* result;
-        const char* value;
-    } cases[] = {
-        {"100", 0, 1, "212.00000 °F", "100.00000 C"}, {"-40", 0, 1, "-40.00000 °F", "-40.00000 C"},
-        {"0", 1, 2, "255.37222 K", "0.00000 °F"},     {"20", 2, 2, "20.00000 K", "20.00000 K"},
-        {"0", 0, 2, "273.15000 K", "0.00000 C"},      {"212", 1, 0, "100.00000 C", "212.00000 °F"},
-        {"0", 2, 0, "-273.15000 C", "0.00000 K"},     {"0", 2, 1, "-459.67000 °F", "0.00000 K"},
+    // Positions 0 Celsius, 1 Fahrenheit, 2 Kelvin.
+    constexpr EntryCase kCases[] = {
+        {"100", 0, 1, 5, "212.00000 °F", "100.00000 C"}, {"-40", 0, 1, 5, "-40.00000 °F", "-40.00000 C"},
+        {"0", 1, 2, 5, "255.37222 K", "0.00000 °F"},     {"20", 2, 2, 5, "20.00000 K", "20.00000 K"},
+        {"0", 0, 2, 5, "273.15000 K", "0.00000 C"},      {"212", 1, 0, 5, "100.00000 C", "212.00000 °F"},
+        {"0", 2, 0, 5, "-273.15000 C", "0.00000 K"},     {"0", 2, 1, 5, "-459.67000 °F", "0.00000 K"},
     };
-    const int rows[] = {kCelsius, kFahrenheit, kKelvin};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        const ConversionTexts texts = ConvertTemperatureEntry(c.text, c.from, c.to, rows[c.from], rows[c.to], 5);
-        EXPECT_EQ(texts.result, c.result);
-        EXPECT_EQ(texts.value, c.value);
-    }
+    ExpectTexts(
+        [](std::string_view text, int from, int to, int precision) {
+            return ConvertTemperatureEntry(text, from, to, kCelsius + from, kCelsius + to, precision);
+        },
+        kCases);
 }
 
 // Inputs chosen so that every other order of the same operations ends in
 // other bits; the comment says which variants each one rules out.
 TEST(ConvertTemperature, KeepsTheOrderOfOperations)
 {
-    const struct {
-        double value;
-        int from, to;
-        double result;
-    } cases[] = {
+    constexpr ExactCase kCases[] = {
         // (v * 9) / 5 + 32 and v * 1.8 + 32 both give 0x1.a2f5c28f5c28fp+7
         {98.6, 0, 1, 0x1.a2f5c28f5c29p+7},
         // (v - 273.15) * 9 / 5 + 32 and (v - 273.15) * 1.8 + 32 both give -0x1.837d70a3d70a3p+8
@@ -85,9 +88,7 @@ TEST(ConvertTemperature, KeepsTheOrderOfOperations)
         // the same two with + 273.15 both give 0x1.7551111111111p+8
         {212.3, 1, 2, 0x1.755111111111p+8},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ConvertTemperature(c.value, c.from, c.to), c.result)
-            << std::hexfloat << c.value << " from " << c.from << " to " << c.to;
+    ExpectExact(ConvertTemperature, kCases);
     for (int from : {-1, 0, 1, 2, 3})
         EXPECT_EQ(ConvertTemperature(12.5, from, from), 12.5);
     EXPECT_EQ(ConvertTemperature(12.5, 3, 0), 12.5);
@@ -96,75 +97,50 @@ TEST(ConvertTemperature, KeepsTheOrderOfOperations)
 // The value times the source's factor, then divided by the target's.
 TEST(ConvertByFactor, MultipliesFirstThenDivides)
 {
-    const struct {
-        double value;
-        int from, to;
-        double result;
-    } cases[] = {
+    constexpr ExactCase kCases[] = {
         // (v / 0.0254) * 0.3048 and v * (0.3048 / 0.0254) both give 0x1.a666666666668p+3
         {1.1, 5, 4, 0x1.a666666666667p+3},  // foot to inch
         // (v / 0.3048) * 1609.344 and v * (1609.344 / 0.3048) both give 0x1.cdfffffffffffp+11
         {0.7, 7, 5, 0x1.cep+11},  // mile to foot
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ConvertByFactor(c.value, c.from, c.to), c.result) << std::hexfloat << c.value;
+    ExpectExact(ConvertByFactor, kCases);
 }
 
+// Each row: the value and every text that must read as it, bit for bit.
 TEST(ReadValue, ReadsLikeAtofWithAFixedDecimalPoint)
 {
     const struct {
-        const char* text;
         double value;
+        std::vector<std::string> texts;
     } cases[] = {
-        {"  42abc", 42},
-        {" ", 0},
-        {".", 0},
-        {"", 0},
-        {"1e3", 1000},
-        {"-2", -2},
-        {"+7", 7},
-        {"\t\n\v\f\r 3", 3},
-        {"1,5", 1},
-        {".5", 0.5},
-        {"5.", 5},
-        {"1e", 1},
-        {"1e+", 1},
-        {"2E-2x", 0.02},
-        {"-.25", -0.25},
-        {"0x10", 0},
-        {"inf", 0},
-        {"nan", 0},
-        {"- 1", 0},
-        {"1.2.3", 1.2},
-        {"12.00000 m", 12},
-        {"0.1", 0.1},
-        {"1e-400", 0},
-        {"00012.5", 12.5},
-        {"1e0000000000000000000003", 1000},
+        {0, {" ", ".", "", "0x10", "inf", "nan", "- 1"}},  // no number
+        {42, {"  42abc"}},
+        {3, {"\t\n\v\f\r 3"}},
+        {-2, {"-2"}},
+        {7, {"+7"}},
+        {0.5, {".5"}},
+        {5, {"5."}},
+        {-0.25, {"-.25"}},
+        {12.5, {"00012.5"}},
+        {1000, {"1e3", "1e0000000000000000000003"}},
+        {1, {"1,5", "1e", "1e+"}},  // the number ends where it cannot go on
+        {0.02, {"2E-2x"}},
+        {1.2, {"1.2.3"}},
+        {12, {"12.00000 m"}},
+        {0.1, {"0.1", "0.1000000000000000055511151231257827021181583404541015625"}},
+        {9007199254740992.0, {"9007199254740993"}},  // a tie, to even
+        {0.7777777777777778, {"0." + std::string(1 << 20, '7')}},
+        // beyond the double range: infinity, or a zero of the number's sign
+        {HUGE_VAL, {"1e999", "1e99999999999999999999", std::string(400, '9'), std::string(1 << 20, '7')}},
+        {-HUGE_VAL, {"-1e999"}},
+        {0.0, {"1e-400", "0.000001e-320", "1e-99999999999999999999"}},
+        {-0.0, {"-1e-999"}},
+        {4.9e-324, {"4.9e-324"}},  // the least subnormal still reads
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ReadValue(c.text), c.value) << '"' << c.text << '"';
-}
-
-TEST(ReadValue, BeyondTheDoubleRangeGivesInfinityOrZero)
-{
-    EXPECT_EQ(ReadValue("1e999"), HUGE_VAL);
-    EXPECT_EQ(ReadValue("-1e999"), -HUGE_VAL);
-    EXPECT_EQ(ReadValue(std::string(400, '9')), HUGE_VAL);
-    EXPECT_EQ(ReadValue("0.000001e-320"), 0.0);
-    EXPECT_EQ(ReadValue("1e99999999999999999999"), HUGE_VAL);
-    EXPECT_EQ(ReadValue("1e-99999999999999999999"), 0.0);
-    EXPECT_TRUE(std::signbit(ReadValue("-1e-999")));
-    EXPECT_EQ(ReadValue("4.9e-324"), 4.9e-324);  // the least subnormal still reads
-}
-
-TEST(ReadValue, IsCorrectlyRoundedForLongInput)
-{
-    EXPECT_EQ(ReadValue("0.1000000000000000055511151231257827021181583404541015625"), 0.1);
-    EXPECT_EQ(ReadValue("9007199254740993"), 9007199254740992.0);  // tie to even
-    std::string megabyte(1 << 20, '7');
-    EXPECT_EQ(ReadValue(megabyte), HUGE_VAL);
-    EXPECT_EQ(ReadValue("0." + megabyte), 0.7777777777777778);
+        for (const std::string& text : c.texts)
+            EXPECT_SAME_DOUBLE(ReadValue(text), c.value)
+                << " for \"" << text.substr(0, 60) << "\", " << text.size() << " characters";
 }
 
 TEST(ConvertEntry, NonFiniteValuesPrintAsPrintfDoes)

@@ -1,22 +1,14 @@
 // The program's unit table against the table as it must be (tests/golden/units.tsv):
 // every row, texts byte for byte, factors bit for bit.
-#include <cstdint>
-#include <cstring>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "tests/core/exact.h"
 #include "tests/golden/golden_units.h"
 #include "units/units.h"
 
 namespace {
-
-std::uint64_t Bits(double d)
-{
-    std::uint64_t b;
-    std::memcpy(&b, &d, sizeof b);
-    return b;
-}
 
 TEST(GoldenTable, EveryRowIsTheGoldenRow)
 {
@@ -35,11 +27,11 @@ TEST(GoldenTable, EveryRowIsTheGoldenRow)
         EXPECT_EQ(std::string(unit.czechName), g.czechName);
         EXPECT_EQ(std::string(unit.englishName), g.englishName);
         EXPECT_EQ(std::string(unit.abbreviation), g.abbreviation);
-        EXPECT_EQ(Bits(unit.factor), Bits(g.factor)) << std::hexfloat << unit.factor << " vs " << g.factor;
+        EXPECT_SAME_DOUBLE(unit.factor, g.factor);
         if (g.angleDenominator != 0) {
             // The table's pi times the double nearest the fraction: one rounding.
             const double nearest = static_cast<double>(g.angleNumerator) / g.angleDenominator;
-            EXPECT_EQ(Bits(unit.factor), Bits(g_pi * nearest)) << std::hexfloat << unit.factor;
+            EXPECT_SAME_DOUBLE(unit.factor, g_pi * nearest);
             ++angleRows;
         }
     }

@@ -1,23 +1,13 @@
-#include <cstdint>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "convert/convert.h"
+#include "tests/core/exact.h"
 #include "units/units.h"
 
 namespace {
-
-std::uint64_t Bits(double d)
-{
-    std::uint64_t b;
-    std::memcpy(&b, &d, sizeof b);
-    return b;
-}
-
-#define EXPECT_SAME_DOUBLE(actual, expected) EXPECT_EQ(Bits(actual), Bits(expected)) << (actual) << " vs " << (expected)
 
 std::vector<int> RowsOf(int category, int count = kTableRows - 1)
 {
@@ -155,7 +145,7 @@ TEST(UnitTable, AngleFactorsAreTheTablePiTimesTheNearestFraction)
         {160, 0.000157079632675},    {161, 0.0010471975511666667}, {162, 0.00098174770421875},  {164, 1.57079632675},
     };
     for (const auto& a : angles)
-        EXPECT_SAME_DOUBLE(g_units[a.row].factor, a.factor);
+        EXPECT_SAME_DOUBLE(g_units[a.row].factor, a.factor) << " on row " << a.row;
     EXPECT_NE(Bits(g_units[157].factor), Bits(g_pi / 10800));  // a product, not a quotient
     EXPECT_SAME_DOUBLE(g_units[155].factor, 1.0);
     EXPECT_SAME_DOUBLE(g_units[163].factor, 0.001);
@@ -166,11 +156,7 @@ TEST(UnitTable, AngleFactorsAreTheTablePiTimesTheNearestFraction)
 
 TEST(UnitTable, ConversionsByFactorAreBitExact)
 {
-    const struct {
-        double value;
-        int from, to;
-        double result;
-    } cases[] = {
+    constexpr ExactCase kCases[] = {
         {1, 7, 0, 1609.344},              // mile to metre
         {1, 5, 4, 12.000000000000002},    // foot to inch
         {1, 50, 25, 4.5460899999999995},  // UK gallon to litre
@@ -185,8 +171,7 @@ TEST(UnitTable, ConversionsByFactorAreBitExact)
         {1, 192, 195, 86400.0},
         {1, 150, 144, 1e-07},
     };
-    for (const auto& c : cases)
-        EXPECT_SAME_DOUBLE(ConvertByFactor(c.value, c.from, c.to), c.result);
+    ExpectExact(ConvertByFactor, kCases);
     EXPECT_EQ(g_units[148].factor, g_units[136].factor);
     EXPECT_EQ(g_units[146].factor, g_units[135].factor);
 }
