@@ -1,9 +1,11 @@
-// Reading the program's windows at the display scale the run was started with.
+// The display scale of the prefix, and reading the program's windows at the
+// scale the run was started with.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,19 @@
 
 // The scale this prefix was set to (LogPixels; 96 when not set).
 UINT ConfiguredDpi();
+
+// Sets the prefix's scale that a process started from now on reads, and
+// puts the one before back when it goes.
+class ScopedLogPixels {
+public:
+    explicit ScopedLogPixels(DWORD dpi);
+    ~ScopedLogPixels();
+    ScopedLogPixels(const ScopedLogPixels&) = delete;
+    ScopedLogPixels& operator=(const ScopedLogPixels&) = delete;
+
+private:
+    std::optional<DWORD> m_before;
+};
 
 // Every window of the program that shows texts, with a name for messages:
 // each page (its tab selected), the sheet, and the precision dialog and the

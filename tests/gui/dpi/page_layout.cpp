@@ -4,65 +4,20 @@
 #include <prsht.h>
 
 #include <cstdio>
-#include <optional>
 #include <string>
 
 #include "pages/page_roster.h"
+#include "tests/gui/dpi/display_scale.h"
+#include "tests/support/child_process.h"
+#include "tests/support/platform.h"
 
 namespace {
-
-constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
-
-std::optional<DWORD> ReadLogPixels()
-{
-    DWORD value = 0;
-    DWORD size = sizeof(value);
-    if (RegGetValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", RRF_RT_REG_DWORD, nullptr, &value, &size) !=
-        ERROR_SUCCESS)
-        return std::nullopt;
-    return value;
-}
-
-void WriteLogPixels(std::optional<DWORD> value)
-{
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS)
-        return;
-    if (value)
-        RegSetValueExW(key, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&*value), sizeof(DWORD));
-    else
-        RegDeleteValueW(key, L"LogPixels");
-    RegCloseKey(key);
-}
-
-// Sets the display scale that a process started from now on reads, and
-// puts the one before back when it goes.
-class ScopedLogPixels {
-public:
-    explicit ScopedLogPixels(DWORD dpi) : m_before(ReadLogPixels()) { WriteLogPixels(dpi); }
-    ~ScopedLogPixels() { WriteLogPixels(m_before); }
-    ScopedLogPixels(const ScopedLogPixels&) = delete;
-    ScopedLogPixels& operator=(const ScopedLogPixels&) = delete;
-
-private:
-    std::optional<DWORD> m_before;
-};
 
 LONG FontHeightOf(HWND control)
 {
     HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0));
     LOGFONTW logFont{};
     return font && GetObjectW(font, sizeof(logFont), &logFont) ? logFont.lfHeight : 0;
-}
-
-std::wstring TempFile()
-{
-    wchar_t folder[MAX_PATH] = {};
-    wchar_t path[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, folder);
-    GetTempFileNameW(folder, L"lay", 0, path);
-    return path;
 }
 
 }  // namespace
@@ -115,24 +70,15 @@ int WriteFreshLayout(const char* path)
 FreshLayout FreshLayoutAt(UINT dpi)
 {
     FreshLayout fresh;
-    const std::wstring output = TempFile();
+    const std::wstring output = NewTempPath(L"layout");
     wchar_t program[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, program, MAX_PATH);
-    std::string switchText = kFreshLayoutSwitch;
-    std::wstring command = L"\"" + std::wstring(program) + L"\" " + std::wstring(switchText.begin(), switchText.end()) +
-                           L" \"" + output + L"\"";
     {
         // Wine reads the scale once, as a process starts.
         ScopedLogPixels scale(dpi);
-        STARTUPINFOW startup{};
-        startup.cb = sizeof(startup);
-        PROCESS_INFORMATION process{};
-        if (!CreateProcessW(program, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-            return fresh;
-        if (WaitForSingleObject(process.hProcess, 120000) != WAIT_OBJECT_0)
-            TerminateProcess(process.hProcess, 1);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+        ChildProcess start;
+        if (start.Start(program, Widen(kFreshLayoutSwitch) + L" \"" + output + L"\""))
+            start.WaitExit(120000);  // and it is ended if it has not
     }
     if (FILE* in = _wfopen(output.c_str(), L"r")) {
         std::fscanf(in, "dpi %u\n", &fresh.dpi);
