@@ -55,13 +55,9 @@ bool MeasureOnce(const wchar_t* program, const wchar_t* caption, Sample& sample)
 }
 
 // Two programs may show the same caption; their file names tell them apart.
-const wchar_t* FileName(const wchar_t* path)
+std::wstring FileName(const std::wstring& path)
 {
-    const wchar_t* name = path;
-    for (const wchar_t* c = path; *c; ++c)
-        if (*c == L'\\' || *c == L'/')
-            name = c + 1;
-    return name;
+    return path.substr(path.find_last_of(L"\\/") + 1);
 }
 
 double Median(std::vector<double> values)
@@ -107,8 +103,8 @@ int wmain(int argc, wchar_t** argv)
         }
         // On a busy machine the fastest start is the one least slowed by others.
         std::printf("%ls startup_ms %.1f startup_fastest_ms %.1f private_bytes %.0f working_set %.0f\n",
-                    FileName(argv[2 + 2 * p]), Median(startupMs), *std::min_element(startupMs.begin(), startupMs.end()),
-                    Median(privateBytes), Median(workingSet));
+                    FileName(argv[2 + 2 * p]).c_str(), Median(startupMs),
+                    *std::min_element(startupMs.begin(), startupMs.end()), Median(privateBytes), Median(workingSet));
     }
     return 0;
 }

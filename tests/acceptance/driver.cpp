@@ -326,7 +326,7 @@ private:
         }
         const std::string& name = step.Field(0);
         bool done = CloseBy(dialog_, name.substr(name.find('-') + 1), GetDlgItem(dialog_, kPrecisionField));
-        bool gone = done && target_->WaitGone(dialog_, kDialogMs);
+        bool gone = done && WaitUntilGone(dialog_, kDialogMs);
         // Once the sheet answers again, the command that ran the dialog is over.
         if (gone)
             target_->Sync(target_->Sheet());
@@ -402,29 +402,27 @@ private:
 
     // The steps that need the program running, by name.
     using Action = void (Run::*)(const Step&);
-    const std::map<std::string, Action> actions_ = {
-        {"close", &Run::Close},
-        {"current", &Run::CheckCurrent},
-        {"tabs", &Run::CheckTabCount},
-        {"tab", &Run::CheckTabTitle},
-        {"page", &Run::SelectPage},
-        {"units", &Run::CheckUnits},
-        {"unit", &Run::CheckUnit},
-        {"selection", &Run::CheckSelection},
-        {"fields", &Run::CheckFieldsAsThey},
-        {"type", &Run::TypeValue},
-        {"clear", &Run::ClearValue},
-        {"from", &Run::PickUnit},
-        {"to", &Run::PickUnit},
-        {"dialog-open", &Run::OpenDialog},
-        {"dialog-type", &Run::TypeInDialog},
-        {"about-open", &Run::OpenAbout},
-        {"dialog-ok", &Run::CloseDialog},
-        {"dialog-cancel", &Run::CloseDialog},
-        {"dialog-escape", &Run::CloseDialog},
-        {"about-ok", &Run::CloseDialog},
-        {"about-escape", &Run::CloseDialog},
-    };
+    const std::map<std::string, Action> actions_ = {{"close", &Run::Close},
+                                                    {"current", &Run::CheckCurrent},
+                                                    {"tabs", &Run::CheckTabCount},
+                                                    {"tab", &Run::CheckTabTitle},
+                                                    {"page", &Run::SelectPage},
+                                                    {"units", &Run::CheckUnits},
+                                                    {"unit", &Run::CheckUnit},
+                                                    {"selection", &Run::CheckSelection},
+                                                    {"fields", &Run::CheckFieldsAsThey},
+                                                    {"type", &Run::TypeValue},
+                                                    {"clear", &Run::ClearValue},
+                                                    {"from", &Run::PickUnit},
+                                                    {"to", &Run::PickUnit},
+                                                    {"dialog-open", &Run::OpenDialog},
+                                                    {"dialog-type", &Run::TypeInDialog},
+                                                    {"about-open", &Run::OpenAbout},
+                                                    {"dialog-ok", &Run::CloseDialog},
+                                                    {"dialog-cancel", &Run::CloseDialog},
+                                                    {"dialog-escape", &Run::CloseDialog},
+                                                    {"about-ok", &Run::CloseDialog},
+                                                    {"about-escape", &Run::CloseDialog}};
 
     std::wstring exe_;
     std::unique_ptr<Target> target_;

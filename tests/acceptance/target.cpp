@@ -74,12 +74,7 @@ void Target::Lose(const std::string& why)
 
 bool Target::Send(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
-    if (!Alive())
-        return false;
-    if (SendWithTimeout(hwnd, msg, wParam, lParam, result))
-        return true;
-    NoAnswer(hwnd, msg);
-    return false;
+    return Alive() && Answered(hwnd, msg, SendWithTimeout(hwnd, msg, wParam, lParam, result));
 }
 
 void Target::NoAnswer(HWND hwnd, UINT msg)
@@ -101,13 +96,14 @@ bool Target::Post(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 std::string Target::Text(HWND hwnd)
 {
     std::wstring text;
-    if (!hwnd || !Alive())
-        return std::string();
-    if (!ReadText(hwnd, text)) {
-        NoAnswer(hwnd, WM_GETTEXT);
-        return std::string();
-    }
-    return Narrow(text);
+    return Answered(hwnd, WM_GETTEXT, hwnd && Alive() && ReadText(hwnd, text)) ? Narrow(text) : std::string();
+}
+
+bool Target::Answered(HWND hwnd, UINT msg, bool answered)
+{
+    if (!answered && hwnd && Alive())
+        NoAnswer(hwnd, msg);
+    return answered;
 }
 
 HWND Target::TabControl()
@@ -169,13 +165,8 @@ HWND Target::CurrentPage()
 std::string Target::ListText(HWND list, int pos)
 {
     std::wstring text;
-    if (!list || !Alive())
-        return std::string();
-    if (!ReadItemText(list, pos, text)) {
-        NoAnswer(list, CB_GETLBTEXT);
-        return std::string();
-    }
-    return Narrow(text);
+    return Answered(list, CB_GETLBTEXT, list && Alive() && ReadItemText(list, pos, text)) ? Narrow(text)
+                                                                                          : std::string();
 }
 
 LRESULT Target::ListData(HWND list, int pos)
@@ -188,12 +179,7 @@ LRESULT Target::ListData(HWND list, int pos)
 
 bool Target::Pick(HWND page, HWND list, int pos)
 {
-    if (!page || !list || !Alive())
-        return false;
-    if (Select(page, GetDlgCtrlID(list), pos))
-        return true;
-    NoAnswer(list, CB_SETCURSEL);
-    return false;
+    return page && Answered(list, CB_SETCURSEL, list && Alive() && Select(page, GetDlgCtrlID(list), pos));
 }
 
 bool Target::TypeChar(HWND field, wchar_t c)
@@ -253,9 +239,4 @@ bool Target::Sync(HWND hwnd)
 HWND Target::FindDialog(const wchar_t* caption, DWORD ms)
 {
     return child_.WaitForWindow(DialogTitled(caption), ms);
-}
-
-bool Target::WaitGone(HWND hwnd, DWORD ms)
-{
-    return WaitUntilGone(hwnd, ms);
 }

@@ -75,14 +75,15 @@ public:
     // A visible top-level dialog of the program with this caption, waiting
     // up to `ms` for it to appear.
     HWND FindDialog(const wchar_t* caption, DWORD ms);
-    // Waits up to `ms` for a window to be destroyed.
-    bool WaitGone(HWND hwnd, DWORD ms);
 
 private:
     // The answer to a message that asks `window` for a number, or `failed`
     // when there is no window or no answer.
     int Number(HWND window, UINT msg, int failed);
     void Lose(const std::string& why);
+    // `answered`, passed on; when false, the program is lost unless there was
+    // no window to ask or it was lost already (see NoAnswer).
+    bool Answered(HWND hwnd, UINT msg, bool answered);
     // After a message to `hwnd` got no answer: the program is lost, unless
     // the window is simply gone (the caller's finding).
     void NoAnswer(HWND hwnd, UINT msg);

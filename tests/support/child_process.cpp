@@ -11,8 +11,6 @@ ChildProcess::~ChildProcess()
 
 bool ChildProcess::Start(const std::wstring& program, const std::wstring& arguments)
 {
-    End();
-    Release();
     std::wstring commandLine = L"\"" + program + L"\"";
     if (!arguments.empty())
         commandLine += L" " + arguments;

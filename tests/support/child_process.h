@@ -15,8 +15,9 @@ public:
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
 
-    // Starts `program` with its quoted path and then `arguments` as its
-    // command line; false, with GetLastError telling why, when it cannot.
+    // Starts `program` (once per object) with its quoted path and then
+    // `arguments` as its command line; false, with GetLastError telling why,
+    // when it cannot.
     bool Start(const std::wstring& program, const std::wstring& arguments = std::wstring());
     HANDLE Handle() const { return process_; }
     DWORD Id() const { return id_; }

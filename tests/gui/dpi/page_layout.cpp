@@ -22,15 +22,20 @@ LONG FontHeightOf(HWND control)
 
 }  // namespace
 
+RECT RectIn(HWND control, HWND window)
+{
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
 std::vector<ControlLayout> ControlsOf(HWND window, int page)
 {
     std::vector<ControlLayout> controls;
     int index = 0;
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        ControlLayout c{page, index++, {}, FontHeightOf(child)};
-        GetWindowRect(child, &c.rect);
-        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&c.rect), 2);
-        controls.push_back(c);
+        controls.push_back({page, index++, RectIn(child, window), FontHeightOf(child)});
     }
     return controls;
 }
