@@ -46,15 +46,6 @@ std::wstring Shown(const std::wstring& text)
 constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
 constexpr wchar_t kLogPixels[] = L"LogPixels";
 
-// Writes the scale, or deletes it for none.
-void WriteLogPixels(std::optional<DWORD> value)
-{
-    if (value)
-        RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, kLogPixels, REG_DWORD, &*value, sizeof(DWORD));
-    else
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktopKey, kLogPixels);
-}
-
 enum class Kind { kNone, kStatic, kPushButton, kGroupBox };
 
 Kind KindOf(HWND control, bool* prefixes)
@@ -83,17 +74,20 @@ Kind KindOf(HWND control, bool* prefixes)
 
 UINT ConfiguredDpi()
 {
-    return ReadUserDword(kDesktopKey, kLogPixels).value_or(96);
+    return LogPixels().value_or(96);
 }
 
-ScopedLogPixels::ScopedLogPixels(DWORD dpi) : m_before(ReadUserDword(kDesktopKey, kLogPixels))
+std::optional<DWORD> LogPixels()
 {
-    WriteLogPixels(dpi);
+    return ReadUserDword(kDesktopKey, kLogPixels);
 }
 
-ScopedLogPixels::~ScopedLogPixels()
+void SetLogPixels(std::optional<DWORD> dpi)
 {
-    WriteLogPixels(m_before);
+    if (dpi)
+        RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, kLogPixels, REG_DWORD, &*dpi, sizeof(DWORD));
+    else
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktopKey, kLogPixels);
 }
 
 std::vector<TextFit> TextsIn(HWND window, const std::wstring& windowName)

@@ -14,19 +14,10 @@
 
 // The scale this prefix was set to (LogPixels; 96 when not set).
 UINT ConfiguredDpi();
-
-// Sets the prefix's scale that a process started from now on reads, and
-// puts the one before back when it goes.
-class ScopedLogPixels {
-public:
-    explicit ScopedLogPixels(DWORD dpi);
-    ~ScopedLogPixels();
-    ScopedLogPixels(const ScopedLogPixels&) = delete;
-    ScopedLogPixels& operator=(const ScopedLogPixels&) = delete;
-
-private:
-    std::optional<DWORD> m_before;
-};
+// The prefix's LogPixels, nullopt when not set; once set (or deleted, for
+// nullopt) it is the scale a process started from then on reads.
+std::optional<DWORD> LogPixels();
+void SetLogPixels(std::optional<DWORD> dpi);
 
 // Every window of the program that shows texts, with a name for messages:
 // each page (its tab selected), the sheet, and the precision dialog and the

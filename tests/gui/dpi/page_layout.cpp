@@ -4,6 +4,7 @@
 #include <prsht.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "pages/page_roster.h"
@@ -78,13 +79,16 @@ FreshLayout FreshLayoutAt(UINT dpi)
     const std::wstring output = NewTempPath(L"layout");
     wchar_t program[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, program, MAX_PATH);
+    // Wine reads the scale once, as a process starts; it is put back once
+    // the start has ended (or been ended).
+    const std::optional<DWORD> before = LogPixels();
+    SetLogPixels(dpi);
     {
-        // Wine reads the scale once, as a process starts.
-        ScopedLogPixels scale(dpi);
         ChildProcess start;
         if (start.Start(program, Widen(kFreshLayoutSwitch) + L" \"" + output + L"\""))
-            start.WaitExit(120000);  // and it is ended if it has not
+            start.WaitExit(120000);
     }
+    SetLogPixels(before);
     if (FILE* in = _wfopen(output.c_str(), L"r")) {
         std::fscanf(in, "dpi %u\n", &fresh.dpi);
         ControlLayout c;
