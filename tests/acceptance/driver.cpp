@@ -130,7 +130,6 @@ private:
 
     // ---- the page's fields ------------------------------------------------
 
-    void SetPage(HWND page) { page_ = page; }
     HWND Control(int id) const { return page_ ? GetDlgItem(page_, id) : nullptr; }
 
     void CheckFields(const Step& step, bool acted, const std::string& value, const std::string& result)
@@ -170,7 +169,7 @@ private:
             target_->Kill();
         }
         target_.reset(new Target);
-        SetPage(nullptr);
+        page_ = nullptr;
         pageTitle_.clear();
         std::string error;
         bool started = target_->Start(exe_, error);
@@ -193,7 +192,7 @@ private:
             target_->Kill();
         std::string after = SnapshotCompanyKey();
         Check(step, before == after, "the registry changed at exit; before:\n" + before + "after:\n" + after);
-        SetPage(nullptr);
+        page_ = nullptr;
         pageTitle_.clear();
     }
 
@@ -201,7 +200,7 @@ private:
     {
         int index = step.Number(1);
         bool selected = target_->SelectTab(index);
-        SetPage(target_->CurrentPage());
+        page_ = target_->CurrentPage();
         int current = target_->CurrentTab();
         pageTitle_ = titles_.count(index) ? titles_[index] : "page " + step.Field(1);
         Check(step, selected && page_ && current == index,
@@ -336,7 +335,7 @@ private:
 
     void CheckCurrent(const Step& step)
     {
-        SetPage(target_->CurrentPage());
+        page_ = target_->CurrentPage();
         int current = target_->CurrentTab();
         int want = step.Number(1);
         pageTitle_ = titles_.count(want) ? titles_[want] : std::string();
