@@ -18,6 +18,7 @@
 #include "res/resource.h"
 #include "shell/units_app.h"
 #include "tests/support/clock.h"
+#include "tests/support/program_windows.h"
 #include "tests/support/text.h"
 #include "tests/support/windows_found.h"
 
@@ -25,7 +26,6 @@ namespace {
 
 constexpr int kKeystrokes = 1000;
 constexpr int kBlock = 50;  // even, so each block ends on a backspace
-constexpr wchar_t kCaption[] = L"Jednotar jednotek";
 
 // A field typed into, with the field that shows its result.
 struct Target {
@@ -70,9 +70,9 @@ HWND PageField(HWND sheet, int id)
 void CALLBACK MeasureAll(HWND, UINT, UINT_PTR timer, DWORD)
 {
     KillTimer(nullptr, timer);
-    HWND floorSheet = FindWindowExW(nullptr, nullptr, L"#32770", kCaption);
+    HWND floorSheet = FindWindowExW(nullptr, nullptr, kDialogClass, kSheetCaption);
     if (floorSheet == g_programSheet)
-        floorSheet = FindWindowExW(nullptr, floorSheet, L"#32770", kCaption);
+        floorSheet = FindWindowExW(nullptr, floorSheet, kDialogClass, kSheetCaption);
     g_sheetFloor.value = PageField(floorSheet, IDC_VALUE);
     g_sheetFloor.result = PageField(floorSheet, IDC_RESULT);
     Target* const targets[] = {&g_program, &g_plainFloor, &g_sheetFloor};
@@ -98,7 +98,7 @@ void CALLBACK OpenFloors(HWND, UINT, UINT_PTR timer, DWORD)
     KillTimer(nullptr, timer);
     WindowQuery query;
     query.thread = GetCurrentThreadId();
-    query.caption = kCaption;
+    query.caption = kSheetCaption;
     query.visibleOnly = false;
     g_programSheet = FindTopWindow(query);
     HWND page = reinterpret_cast<HWND>(SendMessageW(g_programSheet, PSM_GETCURRENTPAGEHWND, 0, 0));

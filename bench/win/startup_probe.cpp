@@ -13,35 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/child_process.h"
 #include "tests/support/clock.h"
-#include "tests/support/wait.h"
-#include "tests/support/windows_found.h"
+#include "tests/support/program_windows.h"
+#include "tests/support/text.h"
 
 namespace {
-
-struct Child {
-    PROCESS_INFORMATION info{};
-    ~Child()
-    {
-        if (!info.hProcess)
-            return;
-        TerminateProcess(info.hProcess, 0);
-        WaitForSingleObject(info.hProcess, 5000);
-        CloseHandle(info.hThread);
-        CloseHandle(info.hProcess);
-    }
-};
-
-HWND WaitForVisibleDialog(const wchar_t* caption, DWORD processId, DWORD timeoutMs)
-{
-    WindowQuery query;
-    query.process = processId;
-    query.className = L"#32770";
-    query.caption = caption;
-    HWND window = nullptr;
-    WaitFor([&] { return (window = FindTopWindow(query)) != nullptr; }, timeoutMs, 1);
-    return window;
-}
 
 struct Sample {
     double startupMs = 0;
@@ -50,29 +27,26 @@ struct Sample {
 
 bool MeasureOnce(const wchar_t* program, const wchar_t* caption, Sample& sample)
 {
-    std::wstring commandLine = L"\"" + std::wstring(program) + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    Child child;
+    ChildProcess child;
     const double start = NowMs();
-    if (!CreateProcessW(program, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child.info))
+    if (!child.Start(program))
         return false;
     // Idle means the first paint is done: WM_PAINT comes only once the queue is empty.
-    HWND dialog = WaitForVisibleDialog(caption, child.info.dwProcessId, 20000);
-    WaitForInputIdle(child.info.hProcess, 20000);
+    HWND dialog = child.WaitForWindow(DialogTitled(caption), 20000, 1);
+    WaitForInputIdle(child.Handle(), 20000);
     if (!dialog)
         return false;
     sample.startupMs = NowMs() - start;
     // Show every page once, as a user touring the tabs would; a plain dialog has none.
     for (int page = 0; page < 32; ++page) {
-        DWORD_PTR shown = 0;
-        if (!SendMessageTimeoutW(dialog, PSM_SETCURSEL, page, 0, SMTO_ABORTIFHUNG, 5000, &shown) || !shown)
+        LRESULT shown = 0;
+        if (!SendWithTimeout(dialog, PSM_SETCURSEL, page, 0, &shown) || !shown)
             break;
     }
-    WaitForInputIdle(child.info.hProcess, 20000);
+    WaitForInputIdle(child.Handle(), 20000);
     PROCESS_MEMORY_COUNTERS_EX memory{};
     memory.cb = sizeof memory;
-    GetProcessMemoryInfo(child.info.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
+    GetProcessMemoryInfo(child.Handle(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
     // Wine leaves PrivateUsage at 0 for another process; PagefileUsage is the
     // same commit charge on Windows and Wine fills it in.
     sample.privateBytes = static_cast<double>(memory.PrivateUsage ? memory.PrivateUsage : memory.PagefileUsage);
@@ -81,13 +55,9 @@ bool MeasureOnce(const wchar_t* program, const wchar_t* caption, Sample& sample)
 }
 
 // Two programs may show the same caption; their file names tell them apart.
-const wchar_t* FileName(const wchar_t* path)
+std::wstring FileName(const std::wstring& path)
 {
-    const wchar_t* name = path;
-    for (const wchar_t* c = path; *c; ++c)
-        if (*c == L'\\' || *c == L'/')
-            name = c + 1;
-    return name;
+    return path.substr(path.find_last_of(L"\\/") + 1);
 }
 
 double Median(std::vector<double> values)
@@ -133,8 +103,8 @@ int wmain(int argc, wchar_t** argv)
         }
         // On a busy machine the fastest start is the one least slowed by others.
         std::printf("%ls startup_ms %.1f startup_fastest_ms %.1f private_bytes %.0f working_set %.0f\n",
-                    FileName(argv[2 + 2 * p]), Median(startupMs), *std::min_element(startupMs.begin(), startupMs.end()),
-                    Median(privateBytes), Median(workingSet));
+                    FileName(argv[2 + 2 * p]).c_str(), Median(startupMs),
+                    *std::min_element(startupMs.begin(), startupMs.end()), Median(privateBytes), Median(workingSet));
     }
     return 0;
 }

@@ -42,17 +42,16 @@
 #include "script.h"
 #include "target.h"
 #include "tests/support/clock.h"
+#include "tests/support/program_windows.h"
 #include "tests/support/wait.h"
 #include "text.h"
 
 namespace {
 
-const UINT kPrecisionCommand = 135;
+const UINT kPrecisionCommand = 135;  // the number the user's system menu sends
 const DWORD kDialogMs = 10000;
 const DWORD kExitMs = 10000;
 const DWORD kListFillMs = 5000;
-const wchar_t kPrecisionCaption[] = L"Nastaven\u00ed p\u0159esnosti";
-const wchar_t kAboutCaption[] = L"O programu Jednotar";
 
 class Run {
 public:
@@ -131,30 +130,7 @@ private:
 
     // ---- the page's fields ------------------------------------------------
 
-    // The page's controls, looked up once per page.
-    void SetPage(HWND page)
-    {
-        page_ = page;
-        const int ids[4] = {kValueField, kResultField, kFromList, kToList};
-        for (int i = 0; i < 4; ++i)
-            controls_[i] = page ? GetDlgItem(page, ids[i]) : nullptr;
-    }
-
-    HWND Control(int id) const
-    {
-        switch (id) {
-            case kValueField:
-                return controls_[0];
-            case kResultField:
-                return controls_[1];
-            case kFromList:
-                return controls_[2];
-            case kToList:
-                return controls_[3];
-            default:
-                return nullptr;
-        }
-    }
+    HWND Control(int id) const { return page_ ? GetDlgItem(page_, id) : nullptr; }
 
     void CheckFields(const Step& step, bool acted, const std::string& value, const std::string& result)
     {
@@ -193,7 +169,7 @@ private:
             target_->Kill();
         }
         target_.reset(new Target);
-        SetPage(nullptr);
+        page_ = nullptr;
         pageTitle_.clear();
         std::string error;
         bool started = target_->Start(exe_, error);
@@ -203,21 +179,12 @@ private:
     void Close(const Step& step)
     {
         const std::string& how = step.Field(1);
-        std::string before = SnapshotCompanyKey();
-        HWND sheet = target_->Sheet();
-        bool done = false;
-        if (how == "ok")
-            done = target_->Click(GetDlgItem(sheet, IDOK));
-        else if (how == "cancel")
-            done = target_->Click(GetDlgItem(sheet, IDCANCEL));
-        else if (how == "escape")
-            done = target_->PressEscape(Control(kValueField) ? Control(kValueField) : sheet);
-        else if (how == "sysclose")
-            done = target_->Post(sheet, WM_SYSCOMMAND, SC_CLOSE, 0);
-        else {
+        if (how != "ok" && how != "cancel" && how != "escape" && how != "sysclose") {
             Fail(step, "unknown way of closing " + Quoted(how));
             return;
         }
+        std::string before = SnapshotCompanyKey();
+        bool done = CloseBy(target_->Sheet(), how, Control(kValueField));
         bool ended = done && target_->WaitExit(kExitMs);
         Check(step, ended,
               done ? "the process did not end within " + std::to_string(kExitMs) + " ms" : "could not close");
@@ -225,7 +192,7 @@ private:
             target_->Kill();
         std::string after = SnapshotCompanyKey();
         Check(step, before == after, "the registry changed at exit; before:\n" + before + "after:\n" + after);
-        SetPage(nullptr);
+        page_ = nullptr;
         pageTitle_.clear();
     }
 
@@ -233,7 +200,7 @@ private:
     {
         int index = step.Number(1);
         bool selected = target_->SelectTab(index);
-        SetPage(target_->CurrentPage());
+        page_ = target_->CurrentPage();
         int current = target_->CurrentTab();
         pageTitle_ = titles_.count(index) ? titles_[index] : "page " + step.Field(1);
         Check(step, selected && page_ && current == index,
@@ -294,19 +261,25 @@ private:
         return !chars.empty();
     }
 
+    // The dialog that system command `command` opens, titled `caption`;
+    // null, and the step failed, when none appears.
+    HWND OpenBySystemMenu(const Step& step, UINT command, const wchar_t* caption)
+    {
+        if (!target_->Post(target_->Sheet(), WM_SYSCOMMAND, command, 0)) {
+            Fail(step, "could not post the system command");
+            return nullptr;
+        }
+        HWND dialog = target_->FindDialog(caption, kDialogMs);
+        if (!dialog)
+            Fail(step, "no window " + Quoted(Narrow(caption)) + " appeared");
+        return dialog;
+    }
+
     void OpenDialog(const Step& step)
     {
-        dialog_ = nullptr;
-        if (!target_->Post(target_->Sheet(), WM_SYSCOMMAND, kPrecisionCommand, 0)) {
-            Fail(step, "could not post the precision command");
+        dialog_ = OpenBySystemMenu(step, kPrecisionCommand, kPrecisionCaption);
+        if (!dialog_)
             return;
-        }
-        dialog_ = target_->FindWindowOf(L"#32770", kPrecisionCaption, kDialogMs);
-        if (!dialog_) {
-            Fail(step, "no window \"Nastaven\xC3\xAD p\xC5\x99"
-                       "esnosti\" appeared");
-            return;
-        }
         target_->Sync(dialog_);
         std::string shown = target_->Text(GetDlgItem(dialog_, kPrecisionField));
         Check(step, shown == step.Field(1),
@@ -325,13 +298,21 @@ private:
 
     void OpenAbout(const Step& step)
     {
-        dialog_ = nullptr;
-        if (!target_->Post(target_->Sheet(), WM_SYSCOMMAND, static_cast<WPARAM>(step.Number(1)), 0)) {
-            Fail(step, "could not post the system command");
-            return;
-        }
-        dialog_ = target_->FindWindowOf(L"#32770", kAboutCaption, kDialogMs);
-        Check(step, dialog_ != nullptr, "no window \"O programu Jednotar\" appeared");
+        dialog_ = OpenBySystemMenu(step, static_cast<UINT>(step.Number(1)), kAboutCaption);
+        if (dialog_)
+            Pass();
+    }
+
+    // Closes `window` the way `how` names: "ok" or "cancel" clicks its button,
+    // "escape" presses the key where the focus is (or in `field`), "sysclose"
+    // is the system menu's Close. False when that cannot be done.
+    bool CloseBy(HWND window, const std::string& how, HWND field)
+    {
+        if (how == "ok" || how == "cancel")
+            return target_->Click(GetDlgItem(window, how == "ok" ? IDOK : IDCANCEL));
+        if (how == "escape")
+            return target_->PressEscape(field ? field : window);
+        return how == "sysclose" && target_->Post(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     }
 
     // Closes the open dialog by the way the step's name ends in: "-ok" (the
@@ -343,21 +324,55 @@ private:
             return;
         }
         const std::string& name = step.Field(0);
-        std::string how = name.substr(name.find('-') + 1);
-        HWND field = GetDlgItem(dialog_, kPrecisionField);
-        bool done;
-        if (how == "ok")
-            done = target_->Click(GetDlgItem(dialog_, IDOK));
-        else if (how == "cancel")
-            done = target_->Click(GetDlgItem(dialog_, IDCANCEL));
-        else
-            done = target_->PressEscape(field ? field : dialog_);
-        bool gone = done && target_->WaitGone(dialog_, kDialogMs);
+        bool done = CloseBy(dialog_, name.substr(name.find('-') + 1), GetDlgItem(dialog_, kPrecisionField));
+        bool gone = done && WaitUntilGone(dialog_, kDialogMs);
         // Once the sheet answers again, the command that ran the dialog is over.
         if (gone)
             target_->Sync(target_->Sheet());
         Check(step, gone, done ? "the dialog did not close" : "could not press the dialog's button");
         dialog_ = nullptr;
+    }
+
+    void CheckCurrent(const Step& step)
+    {
+        page_ = target_->CurrentPage();
+        int current = target_->CurrentTab();
+        int want = step.Number(1);
+        pageTitle_ = titles_.count(want) ? titles_[want] : std::string();
+        Check(step, current == want && page_,
+              "expected tab " + step.Field(1) + " active with its page, seen tab " + std::to_string(current) +
+                  (page_ ? "" : " and no page"));
+    }
+
+    void CheckTabCount(const Step& step)
+    {
+        int n = target_->TabCount();
+        Check(step, n == step.Number(1), "expected " + step.Field(1) + " tabs, seen " + std::to_string(n));
+    }
+
+    void CheckTabTitle(const Step& step)
+    {
+        std::string title = target_->TabTitle(step.Number(1));
+        Check(step, title == step.Field(2), "expected title " + Quoted(step.Field(2)) + ", seen " + Quoted(title));
+    }
+
+    void CheckFieldsAsThey(const Step& step) { CheckFields(step, true, step.Field(1), step.Field(2)); }
+
+    void TypeValue(const Step& step)
+    {
+        CheckFields(step, Type(Control(kValueField), step.Field(1)), step.Field(2), step.Field(3));
+    }
+
+    void ClearValue(const Step& step)
+    {
+        CheckFields(step, target_->ClearField(Control(kValueField)), step.Field(1), step.Field(2));
+    }
+
+    // "from" or "to": a unit picked in that list.
+    void PickUnit(const Step& step)
+    {
+        HWND list = Control(step.Field(0) == "from" ? kFromList : kToList);
+        CheckFields(step, target_->Pick(page_, list, step.Number(1)), step.Field(2), step.Field(3));
     }
 
     void Do(const Step& step)
@@ -377,57 +392,40 @@ private:
             NotRun(step);
             return;
         }
-        if (name == "close") {
-            Close(step);
-        } else if (name == "current") {
-            SetPage(target_->CurrentPage());
-            int current = target_->CurrentTab();
-            int want = step.Number(1);
-            pageTitle_ = titles_.count(want) ? titles_[want] : std::string();
-            Check(step, current == want && page_,
-                  "expected tab " + step.Field(1) + " active with its page, seen tab " + std::to_string(current) +
-                      (page_ ? "" : " and no page"));
-        } else if (name == "tabs") {
-            int n = target_->TabCount();
-            Check(step, n == step.Number(1), "expected " + step.Field(1) + " tabs, seen " + std::to_string(n));
-        } else if (name == "tab") {
-            std::string title = target_->TabTitle(step.Number(1));
-            Check(step, title == step.Field(2), "expected title " + Quoted(step.Field(2)) + ", seen " + Quoted(title));
-        } else if (name == "page") {
-            SelectPage(step);
-        } else if (name == "units") {
-            CheckUnits(step);
-        } else if (name == "unit") {
-            CheckUnit(step);
-        } else if (name == "selection") {
-            CheckSelection(step);
-        } else if (name == "fields") {
-            CheckFields(step, true, step.Field(1), step.Field(2));
-        } else if (name == "type") {
-            CheckFields(step, Type(Control(kValueField), step.Field(1)), step.Field(2), step.Field(3));
-        } else if (name == "clear") {
-            CheckFields(step, target_->ClearField(Control(kValueField)), step.Field(1), step.Field(2));
-        } else if (name == "from" || name == "to") {
-            bool picked = target_->Pick(page_, Control(name == "from" ? kFromList : kToList), step.Number(1));
-            CheckFields(step, picked, step.Field(2), step.Field(3));
-        } else if (name == "dialog-open") {
-            OpenDialog(step);
-        } else if (name == "dialog-type") {
-            TypeInDialog(step);
-        } else if (name == "about-open") {
-            OpenAbout(step);
-        } else if (name == "dialog-ok" || name == "dialog-cancel" || name == "dialog-escape" || name == "about-ok" ||
-                   name == "about-escape") {
-            CloseDialog(step);
-        } else {
+        const auto action = actions_.find(name);
+        if (action == actions_.end())
             Fail(step, "unknown step " + Quoted(name));
-        }
+        else
+            (this->*action->second)(step);
     }
+
+    // The steps that need the program running, by name.
+    using Action = void (Run::*)(const Step&);
+    const std::map<std::string, Action> actions_ = {{"close", &Run::Close},
+                                                    {"current", &Run::CheckCurrent},
+                                                    {"tabs", &Run::CheckTabCount},
+                                                    {"tab", &Run::CheckTabTitle},
+                                                    {"page", &Run::SelectPage},
+                                                    {"units", &Run::CheckUnits},
+                                                    {"unit", &Run::CheckUnit},
+                                                    {"selection", &Run::CheckSelection},
+                                                    {"fields", &Run::CheckFieldsAsThey},
+                                                    {"type", &Run::TypeValue},
+                                                    {"clear", &Run::ClearValue},
+                                                    {"from", &Run::PickUnit},
+                                                    {"to", &Run::PickUnit},
+                                                    {"dialog-open", &Run::OpenDialog},
+                                                    {"dialog-type", &Run::TypeInDialog},
+                                                    {"about-open", &Run::OpenAbout},
+                                                    {"dialog-ok", &Run::CloseDialog},
+                                                    {"dialog-cancel", &Run::CloseDialog},
+                                                    {"dialog-escape", &Run::CloseDialog},
+                                                    {"about-ok", &Run::CloseDialog},
+                                                    {"about-escape", &Run::CloseDialog}};
 
     std::wstring exe_;
     std::unique_ptr<Target> target_;
     HWND page_ = nullptr;
-    HWND controls_[4] = {};
     HWND dialog_ = nullptr;
     std::string pageTitle_;
     std::map<int, std::string> titles_;

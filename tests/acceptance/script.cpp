@@ -1,8 +1,8 @@
 #include "script.h"
 
-#include <windows.h>
-
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 #include "text.h"
 
@@ -24,27 +24,13 @@ int Step::Number(size_t i) const
 
 bool ReadScript(const std::wstring& path, std::vector<Step>& steps, std::string& error)
 {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        error = "cannot open " + Narrow(path) + " (error " + std::to_string(GetLastError()) + ")";
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    if (!file) {
+        error = "cannot open " + Narrow(path);
         return false;
     }
-    std::string data;
-    char buf[65536];
-    DWORD got = 0;
-    while (ReadFile(file, buf, sizeof buf, &got, nullptr) && got > 0)
-        data.append(buf, got);
-    CloseHandle(file);
-
-    size_t start = 0;
-    int line = 0;
-    while (start < data.size()) {
-        size_t end = data.find('\n', start);
-        if (end == std::string::npos)
-            end = data.size();
-        std::string text = data.substr(start, end - start);
-        start = end + 1;
-        ++line;
+    std::string text;
+    for (int line = 1; std::getline(file, text); ++line) {
         if (!text.empty() && text.back() == '\r')
             text.pop_back();
         if (text.empty() || text[0] == '#')

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "tests/support/program_windows.h"
 #include "tests/support/wait.h"
-#include "tests/support/windows_found.h"
 #include "text.h"
 
 namespace {
@@ -19,63 +19,49 @@ const DWORD kSettleMs = 5000;  // longest wait for a posted keystroke
 
 Target::~Target()
 {
-    if (remote_ && process_)
-        VirtualFreeEx(process_, remote_, 0, MEM_RELEASE);
-    if (process_)
-        CloseHandle(process_);
+    if (remote_ && child_.Handle())
+        VirtualFreeEx(child_.Handle(), remote_, 0, MEM_RELEASE);
 }
 
 bool Target::Start(const std::wstring& exe, std::string& error)
 {
-    std::wstring command = L"\"" + exe + L"\"";
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(exe.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+    if (!child_.Start(exe)) {
         error = "cannot start " + Narrow(exe) + " (error " + std::to_string(GetLastError()) + ")";
         return false;
     }
-    CloseHandle(pi.hThread);
-    process_ = pi.hProcess;
-    processId_ = pi.dwProcessId;
     lost_ = false;
     lostReason_.clear();
-    WaitForInputIdle(process_, kStartMs);
+    WaitForInputIdle(child_.Handle(), kStartMs);
 
-    sheet_ = FindWindowOf(L"#32770", L"Jednotar jednotek", kStartMs);
+    sheet_ = FindDialog(kSheetCaption, kStartMs);
     if (!sheet_) {
-        error = WaitExit(0) ? "the program ended without showing its window"
-                            : "no window \"Jednotar jednotek\" of class #32770 appeared";
+        error = WaitExit(0)
+                    ? "the program ended without showing its window"
+                    : "no window " + Quoted(Narrow(kSheetCaption)) + " of class " + Narrow(kDialogClass) + " appeared";
         Lose(error);
         Kill();
         return false;
     }
-    threadId_ = GetWindowThreadProcessId(sheet_, nullptr);
-    remote_ = VirtualAllocEx(process_, nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    remote_ = VirtualAllocEx(child_.Handle(), nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     return true;
 }
 
 void Target::Detach()
 {
-    if (remote_ && process_)
-        VirtualFreeEx(process_, remote_, 0, MEM_RELEASE);
+    if (remote_ && child_.Handle())
+        VirtualFreeEx(child_.Handle(), remote_, 0, MEM_RELEASE);
     remote_ = nullptr;
-    if (process_)
-        CloseHandle(process_);
-    process_ = nullptr;
+    child_.Release();
 }
 
 void Target::Kill()
 {
-    if (process_ && !WaitExit(0)) {
-        TerminateProcess(process_, 1);
-        WaitForSingleObject(process_, kAnswerMs);
-    }
+    child_.End();
 }
 
 bool Target::WaitExit(DWORD ms)
 {
-    return process_ && WaitForSingleObject(process_, ms) == WAIT_OBJECT_0;
+    return child_.WaitExit(ms);
 }
 
 void Target::Lose(const std::string& why)
@@ -88,18 +74,7 @@ void Target::Lose(const std::string& why)
 
 bool Target::Send(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
-    if (!Alive())
-        return false;
-    DWORD_PTR answer = 0;
-    if (!SendMessageTimeoutW(hwnd, msg, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, kAnswerMs, &answer)) {
-        if (result)
-            *result = 0;
-        NoAnswer(hwnd, msg);
-        return false;
-    }
-    if (result)
-        *result = static_cast<LRESULT>(answer);
-    return true;
+    return Alive() && Answered(hwnd, msg, SendWithTimeout(hwnd, msg, wParam, lParam, result));
 }
 
 void Target::NoAnswer(HWND hwnd, UINT msg)
@@ -121,13 +96,14 @@ bool Target::Post(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 std::string Target::Text(HWND hwnd)
 {
     std::wstring text;
-    if (!hwnd || !Alive())
-        return std::string();
-    if (!ReadText(hwnd, text)) {
-        NoAnswer(hwnd, WM_GETTEXT);
-        return std::string();
-    }
-    return Narrow(text);
+    return Answered(hwnd, WM_GETTEXT, hwnd && Alive() && ReadText(hwnd, text)) ? Narrow(text) : std::string();
+}
+
+bool Target::Answered(HWND hwnd, UINT msg, bool answered)
+{
+    if (!answered && hwnd && Alive())
+        NoAnswer(hwnd, msg);
+    return answered;
 }
 
 HWND Target::TabControl()
@@ -137,22 +113,10 @@ HWND Target::TabControl()
     return reinterpret_cast<HWND>(tab);
 }
 
-int Target::TabCount()
+int Target::Number(HWND window, UINT msg, int failed)
 {
-    LRESULT n = -1;
-    HWND tab = TabControl();
-    if (!tab || !Send(tab, TCM_GETITEMCOUNT, 0, 0, &n))
-        return -1;
-    return static_cast<int>(n);
-}
-
-int Target::CurrentTab()
-{
-    LRESULT n = -1;
-    HWND tab = TabControl();
-    if (!tab || !Send(tab, TCM_GETCURSEL, 0, 0, &n))
-        return -1;
-    return static_cast<int>(n);
+    LRESULT n = failed;
+    return window && Send(window, msg, 0, 0, &n) ? static_cast<int>(n) : failed;
 }
 
 std::string Target::TabTitle(int index)
@@ -170,16 +134,16 @@ std::string Target::TabTitle(int index)
     item.cchTextMax = static_cast<int>(textChars);
     std::vector<wchar_t> text(textChars, L'\0');
     SIZE_T done = 0;
-    if (!WriteProcessMemory(process_, remote_, &item, sizeof item, &done) ||
-        !WriteProcessMemory(process_, base + textOffset, text.data(), textChars * sizeof(wchar_t), &done))
+    if (!WriteProcessMemory(child_.Handle(), remote_, &item, sizeof item, &done) ||
+        !WriteProcessMemory(child_.Handle(), base + textOffset, text.data(), textChars * sizeof(wchar_t), &done))
         return std::string();
     LRESULT ok = 0;
     if (!Send(tab, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(remote_), &ok) || !ok)
         return std::string();
     // The control may answer with a pointer of its own instead of copying.
-    if (!ReadProcessMemory(process_, remote_, &item, sizeof item, &done) || !item.pszText)
+    if (!ReadProcessMemory(child_.Handle(), remote_, &item, sizeof item, &done) || !item.pszText)
         return std::string();
-    if (!ReadProcessMemory(process_, item.pszText, text.data(), (textChars - 1) * sizeof(wchar_t), &done))
+    if (!ReadProcessMemory(child_.Handle(), item.pszText, text.data(), (textChars - 1) * sizeof(wchar_t), &done))
         return std::string();
     text[textChars - 1] = L'\0';
     return Narrow(std::wstring(text.data()));
@@ -198,24 +162,11 @@ HWND Target::CurrentPage()
     return reinterpret_cast<HWND>(page);
 }
 
-int Target::ListCount(HWND list)
-{
-    LRESULT n = -1;
-    if (!list || !Send(list, CB_GETCOUNT, 0, 0, &n))
-        return -1;
-    return static_cast<int>(n);
-}
-
 std::string Target::ListText(HWND list, int pos)
 {
     std::wstring text;
-    if (!list || !Alive())
-        return std::string();
-    if (!ReadItemText(list, pos, text)) {
-        NoAnswer(list, CB_GETLBTEXT);
-        return std::string();
-    }
-    return Narrow(text);
+    return Answered(list, CB_GETLBTEXT, list && Alive() && ReadItemText(list, pos, text)) ? Narrow(text)
+                                                                                          : std::string();
 }
 
 LRESULT Target::ListData(HWND list, int pos)
@@ -226,22 +177,9 @@ LRESULT Target::ListData(HWND list, int pos)
     return data;
 }
 
-int Target::ListSelection(HWND list)
-{
-    LRESULT sel = -2;
-    if (!list || !Send(list, CB_GETCURSEL, 0, 0, &sel))
-        return -2;
-    return static_cast<int>(sel);
-}
-
 bool Target::Pick(HWND page, HWND list, int pos)
 {
-    if (!page || !list || !Alive())
-        return false;
-    if (Select(page, GetDlgCtrlID(list), pos))
-        return true;
-    NoAnswer(list, CB_SETCURSEL);
-    return false;
+    return page && Answered(list, CB_SETCURSEL, list && Alive() && Select(page, GetDlgCtrlID(list), pos));
 }
 
 bool Target::TypeChar(HWND field, wchar_t c)
@@ -281,11 +219,9 @@ bool Target::ClearField(HWND field)
 
 bool Target::PressEscape(HWND fallback)
 {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    HWND to = fallback;
-    if (GetGUIThreadInfo(threadId_, &info) && info.hwndFocus)
-        to = info.hwndFocus;
+    HWND to = FocusIn(sheet_);
+    if (!to)
+        to = fallback;
     LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(VK_ESCAPE, MAPVK_VK_TO_VSC)) << 16;
     return Post(to, WM_KEYDOWN, VK_ESCAPE, 1 | scan) && Post(to, WM_KEYUP, VK_ESCAPE, 1 | scan | 0xC0000000);
 }
@@ -300,18 +236,7 @@ bool Target::Sync(HWND hwnd)
     return Send(hwnd, WM_NULL, 0, 0);
 }
 
-HWND Target::FindWindowOf(const wchar_t* className, const std::wstring& caption, DWORD ms)
+HWND Target::FindDialog(const wchar_t* caption, DWORD ms)
 {
-    WindowQuery query;
-    query.process = processId_;
-    query.className = className;
-    query.caption = caption.c_str();
-    HWND found = nullptr;
-    WaitFor([&] { return (found = FindTopWindow(query)) != nullptr || WaitExit(0); }, ms);
-    return found;
-}
-
-bool Target::WaitGone(HWND hwnd, DWORD ms)
-{
-    return WaitUntilGone(hwnd, ms);
+    return child_.WaitForWindow(DialogTitled(caption), ms);
 }

@@ -5,8 +5,11 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
+
+#include "tests/support/child_process.h"
 
 // Control ids of a conversion page and of the precision dialog.
 enum : int {
@@ -17,12 +20,10 @@ enum : int {
     kPrecisionField = 1005,
 };
 
+// Not copied: it holds the process (ChildProcess) and memory in it.
 class Target {
 public:
-    Target() = default;
     ~Target();
-    Target(const Target&) = delete;
-    Target& operator=(const Target&) = delete;
 
     // Starts the program and waits for its sheet. On failure `error` says why.
     bool Start(const std::wstring& exe, std::string& error);
@@ -33,7 +34,7 @@ public:
     // True once the process has ended, waiting up to `ms`.
     bool WaitExit(DWORD ms);
 
-    bool Alive() const { return process_ != nullptr && !lost_; }
+    bool Alive() const { return child_.Handle() != nullptr && !lost_; }
     const std::string& LostReason() const { return lostReason_; }
     HWND Sheet() const { return sheet_; }
 
@@ -45,17 +46,17 @@ public:
 
     // The sheet's tabs.
     HWND TabControl();
-    int TabCount();
-    int CurrentTab();
+    int TabCount() { return Number(TabControl(), TCM_GETITEMCOUNT, -1); }
+    int CurrentTab() { return Number(TabControl(), TCM_GETCURSEL, -1); }
     std::string TabTitle(int index);  // TCM_GETITEMW through memory in the program
     bool SelectTab(int index);
     HWND CurrentPage();
 
     // A unit list.
-    int ListCount(HWND list);
+    int ListCount(HWND list) { return Number(list, CB_GETCOUNT, -1); }
     std::string ListText(HWND list, int pos);
     LRESULT ListData(HWND list, int pos);
-    int ListSelection(HWND list);
+    int ListSelection(HWND list) { return Number(list, CB_GETCURSEL, -2); }
     // CB_SETCURSEL, then the CBN_SELCHANGE that the list sends on a user's pick.
     bool Pick(HWND page, HWND list, int pos);
 
@@ -71,21 +72,23 @@ public:
     // Waits until every message sent or posted so far to `hwnd` has been handled.
     bool Sync(HWND hwnd);
 
-    // A visible top-level window of the program with this class and caption,
-    // waiting up to `ms` for it to appear.
-    HWND FindWindowOf(const wchar_t* className, const std::wstring& caption, DWORD ms);
-    // Waits up to `ms` for a window to be destroyed.
-    bool WaitGone(HWND hwnd, DWORD ms);
+    // A visible top-level dialog of the program with this caption, waiting
+    // up to `ms` for it to appear.
+    HWND FindDialog(const wchar_t* caption, DWORD ms);
 
 private:
+    // The answer to a message that asks `window` for a number, or `failed`
+    // when there is no window or no answer.
+    int Number(HWND window, UINT msg, int failed);
     void Lose(const std::string& why);
+    // `answered`, passed on; when false, the program is lost unless there was
+    // no window to ask or it was lost already (see NoAnswer).
+    bool Answered(HWND hwnd, UINT msg, bool answered);
     // After a message to `hwnd` got no answer: the program is lost, unless
     // the window is simply gone (the caller's finding).
     void NoAnswer(HWND hwnd, UINT msg);
 
-    HANDLE process_ = nullptr;
-    DWORD processId_ = 0;
-    DWORD threadId_ = 0;
+    ChildProcess child_;
     HWND sheet_ = nullptr;
     bool lost_ = false;
     std::string lostReason_;

@@ -41,11 +41,6 @@ LRESULT CALLBACK SeeMarker(int code, WPARAM removal, LPARAM message)
 
 }  // namespace
 
-DWORD UiThreadOf(HWND window)
-{
-    return GetWindowThreadProcessId(window, nullptr);
-}
-
 WindowQuery OwnedBy(DWORD uiThread, HWND owner, const wchar_t* caption)
 {
     WindowQuery query;
@@ -105,14 +100,6 @@ bool Settle(HWND window, DWORD timeoutMs)
     CloseHandle(g_markerTaken);
     g_markerTaken = nullptr;
     return settled;
-}
-
-HWND FocusIn(HWND window)
-{
-    GUITHREADINFO info{};
-    info.cbSize = sizeof(info);
-    GetGUIThreadInfo(UiThreadOf(window), &info);
-    return info.hwndFocus;
 }
 
 MessageBoxSeen ReadMessageBox(HWND box)

@@ -7,9 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/windows_found.h"
+#include "tests/support/windows_found.h"  // UiThreadOf, FocusIn too
 
-DWORD UiThreadOf(HWND window);
 // The visible top-level windows of `uiThread` owned by `owner` (null: the
 // unowned ones) and, when `caption` is given, titled so; for FindTopWindow
 // and WaitForTopWindow.
@@ -32,8 +31,6 @@ void Sync(HWND window);
 // to it before the call, and so has handled it, or has opened the modal
 // window that handling led to. False after the timeout.
 bool Settle(HWND window, DWORD timeoutMs = 10000);
-// The window that has the keyboard focus in `window`'s thread.
-HWND FocusIn(HWND window);
 
 struct MessageBoxSeen {
     std::wstring caption;

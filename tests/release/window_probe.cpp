@@ -15,48 +15,37 @@
 #include <cstring>
 
 #include "pages/page_roster.h"
-
-namespace {
-
-constexpr wchar_t kSheetClass[] = L"#32770";
-constexpr wchar_t kCaption[] = L"Jednotar jednotek";
-constexpr int kCategories = static_cast<int>(kPageCount);
-
-}  // namespace
+#include "tests/support/clock.h"
+#include "tests/support/program_windows.h"
+#include "tests/support/wait.h"
 
 int main(int argc, char** argv)
 {
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 30;
     const bool leaveOpen = argc > 2 && std::strcmp(argv[2], "--leave-open") == 0;
-    const DWORD deadline = GetTickCount() + static_cast<DWORD>(seconds) * 1000u;
-    auto timeLeft = [deadline] { return static_cast<LONG>(deadline - GetTickCount()) > 0; };
+    const double deadline = NowMs() + seconds * 1000.0;
+    auto timeLeft = [deadline] { return static_cast<DWORD>(deadline > NowMs() ? deadline - NowMs() : 0); };
 
-    HWND sheet = nullptr;
-    while (timeLeft()) {
-        sheet = FindWindowW(kSheetClass, kCaption);
-        if (sheet && IsWindowVisible(sheet))
-            break;
-        sheet = nullptr;
-        Sleep(200);
-    }
+    const HWND sheet = WaitForTopWindow(DialogTitled(kSheetCaption), timeLeft());
     if (!sheet) {
-        std::printf("no visible %ls window captioned \"%ls\" within %d s\n", kSheetClass, kCaption, seconds);
+        std::printf("no visible %ls window captioned \"%ls\" within %d s\n", kDialogClass, kSheetCaption, seconds);
         return 1;
     }
 
     // The sheet creates its tab control in its own initialisation; give it
     // the rest of the time to have all the tabs.
+    const int categories = static_cast<int>(kPageCount);
     int tabs = 0;
-    while (timeLeft()) {
-        HWND tab = FindWindowExW(sheet, nullptr, WC_TABCONTROLW, nullptr);
-        tabs = tab ? static_cast<int>(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0)) : 0;
-        if (tabs == kCategories)
-            break;
-        Sleep(200);
-    }
+    WaitFor(
+        [&] {
+            HWND tab = FindWindowExW(sheet, nullptr, WC_TABCONTROLW, nullptr);
+            tabs = tab ? static_cast<int>(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0)) : 0;
+            return tabs == categories;
+        },
+        timeLeft(), 200);
     std::printf("sheet found, %d tabs\n", tabs);
-    if (tabs != kCategories) {
-        std::printf("expected %d tabs\n", kCategories);
+    if (tabs != categories) {
+        std::printf("expected %d tabs\n", categories);
         return 1;
     }
 
@@ -64,9 +53,7 @@ int main(int argc, char** argv)
         return 0;
 
     PostMessageW(sheet, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    while (timeLeft() && IsWindow(sheet))
-        Sleep(100);
-    if (IsWindow(sheet)) {
+    if (!WaitUntilGone(sheet, timeLeft())) {
         std::printf("the sheet did not close on Cancel\n");
         return 1;
     }

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "res/resource.h"
+#include "tests/support/windows_found.h"
 
 constexpr wchar_t kSheetCaption[] = L"Jednotar jednotek";
 constexpr wchar_t kPrecisionCaption[] = L"Nastavení přesnosti";
@@ -14,6 +15,15 @@ constexpr wchar_t kAboutCaption[] = L"O programu Jednotar";
 
 // The window class of every dialog, the sheet included.
 constexpr wchar_t kDialogClass[] = L"#32770";
+
+// A visible top-level dialog titled `caption`, of any process.
+inline WindowQuery DialogTitled(const wchar_t* caption)
+{
+    WindowQuery query;
+    query.className = kDialogClass;
+    query.caption = caption;
+    return query;
+}
 
 struct SystemMenuDialog {
     UINT command;  // the system-menu command that opens it

@@ -24,14 +24,18 @@ std::string CompanyName()
     return Narrow(company.substr(company.find(L'\\') + 1));
 }
 
-std::optional<DWORD> StoredPrecision()
+std::optional<DWORD> ReadUserDword(const wchar_t* key, const wchar_t* name)
 {
     DWORD value = 0;
     DWORD size = sizeof(value);
-    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, kPrecisionValue, RRF_RT_REG_DWORD, nullptr, &value, &size) !=
-        ERROR_SUCCESS)
+    if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS)
         return std::nullopt;
     return value;
+}
+
+std::optional<DWORD> StoredPrecision()
+{
+    return ReadUserDword(kSettingsKey, kPrecisionValue);
 }
 
 void StorePrecision(DWORD value)

@@ -1,5 +1,6 @@
 // The program's settings store, the current user's registry key that its
-// profile functions write, as the tests read, fill and empty it from outside.
+// profile functions write, as the tests read, fill and empty it from outside;
+// and a DWORD of any key of the current user's.
 #pragma once
 
 #include <windows.h>
@@ -13,6 +14,10 @@
 // the one value it stores there.
 extern const wchar_t kSettingsKey[];
 extern const wchar_t kPrecisionValue[];
+
+// The DWORD `name` of the current user's key `key`; nullopt when there is
+// none or it is not a DWORD of four bytes.
+std::optional<DWORD> ReadUserDword(const wchar_t* key, const wchar_t* name);
 
 // The company's key (Software\<company>), holding the application's key, which
 // holds the settings key; and the company's name as CWinApp::SetRegistryKey takes it.

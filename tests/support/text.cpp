@@ -4,19 +4,15 @@
 
 #include <vector>
 
-namespace {
-
-bool Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT timeoutMs, LRESULT* result = nullptr)
+bool SendWithTimeout(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result, UINT timeoutMs)
 {
     DWORD_PTR answer = 0;
-    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, timeoutMs, &answer))
-        return false;
+    const bool answered =
+        SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, timeoutMs, &answer) != 0;
     if (result)
-        *result = static_cast<LRESULT>(answer);
-    return true;
+        *result = answered ? static_cast<LRESULT>(answer) : 0;
+    return answered;
 }
-
-}  // namespace
 
 std::wstring Widen(const std::string& utf8)
 {
@@ -45,15 +41,17 @@ bool ReadText(HWND window, std::wstring& text, UINT timeoutMs)
     std::vector<wchar_t> buffer(512, L'\0');
     LRESULT copied = 0;
     if (!window ||
-        !Send(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), timeoutMs, &copied) ||
+        !SendWithTimeout(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), &copied,
+                         timeoutMs) ||
         copied < 0)
         return false;
     if (static_cast<size_t>(copied) + 1 >= buffer.size()) {
         LRESULT length = 0;
-        if (!Send(window, WM_GETTEXTLENGTH, 0, 0, timeoutMs, &length) || length < 0)
+        if (!SendWithTimeout(window, WM_GETTEXTLENGTH, 0, 0, &length, timeoutMs) || length < 0)
             return false;
         buffer.assign(static_cast<size_t>(length) + 2, L'\0');
-        if (!Send(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), timeoutMs, &copied) ||
+        if (!SendWithTimeout(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), &copied,
+                             timeoutMs) ||
             copied < 0)
             return false;
     }
@@ -70,12 +68,13 @@ std::wstring TextOf(HWND window)
 bool ReadItemText(HWND list, int position, std::wstring& text, UINT timeoutMs)
 {
     LRESULT length = 0;
-    if (!list || !Send(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(position), 0, timeoutMs, &length) || length < 0)
+    if (!list || !SendWithTimeout(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(position), 0, &length, timeoutMs) ||
+        length < 0)
         return false;
     std::vector<wchar_t> buffer(static_cast<size_t>(length) + 2, L'\0');
     LRESULT copied = 0;
-    if (!Send(list, CB_GETLBTEXT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(buffer.data()), timeoutMs,
-              &copied) ||
+    if (!SendWithTimeout(list, CB_GETLBTEXT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(buffer.data()),
+                         &copied, timeoutMs) ||
         copied < 0)
         return false;
     text.assign(buffer.data(), static_cast<size_t>(copied));
@@ -115,6 +114,7 @@ TextSelection SelectionOf(HWND field)
 bool Select(HWND page, int listId, int position, UINT timeoutMs)
 {
     HWND list = GetDlgItem(page, listId);
-    return list && Send(list, CB_SETCURSEL, static_cast<WPARAM>(position), 0, timeoutMs) &&
-           Send(page, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list), timeoutMs);
+    return list && SendWithTimeout(list, CB_SETCURSEL, static_cast<WPARAM>(position), 0, nullptr, timeoutMs) &&
+           SendWithTimeout(page, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list), nullptr,
+                           timeoutMs);
 }

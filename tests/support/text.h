@@ -12,6 +12,11 @@
 // Longest wait for one message's answer.
 constexpr UINT kAnswerMs = 5000;
 
+// SendMessageTimeout that gives up on a hung window; false, and `result` 0,
+// when the window does not answer in time.
+bool SendWithTimeout(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result = nullptr,
+                     UINT timeoutMs = kAnswerMs);
+
 std::wstring Widen(const std::string& utf8);
 std::string Narrow(const std::wstring& utf16);
 

@@ -51,6 +51,18 @@ std::wstring ClassOf(HWND window)
     return std::wstring(name, length > 0 ? static_cast<size_t>(length) : 0);
 }
 
+DWORD UiThreadOf(HWND window)
+{
+    return GetWindowThreadProcessId(window, nullptr);
+}
+
+HWND FocusIn(HWND window)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(UiThreadOf(window), &info) ? info.hwndFocus : nullptr;
+}
+
 HWND FindTopWindow(const WindowQuery& query)
 {
     Search search{&query, nullptr};

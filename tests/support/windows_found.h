@@ -1,5 +1,6 @@
-// Finding top-level windows of a thread or a process, from any thread of any
-// process: the test's own UI thread, or the program the driver started.
+// Finding top-level windows of a thread or a process, and the focus in a
+// thread, from any thread of any process: the test's own UI thread, or the
+// program the driver started.
 #pragma once
 
 #include <windows.h>
@@ -18,6 +19,11 @@ struct WindowQuery {
 
 // The window's class name (GetClassNameW, no message: any thread, any process).
 std::wstring ClassOf(HWND window);
+
+// The thread that runs `window`.
+DWORD UiThreadOf(HWND window);
+// The window that has the keyboard focus in `window`'s thread; null when none has.
+HWND FocusIn(HWND window);
 
 // The first window that fits, or null; looks once.
 HWND FindTopWindow(const WindowQuery& query);

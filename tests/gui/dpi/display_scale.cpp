@@ -4,13 +4,15 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 
 #include <gtest/gtest.h>
 
 #include "framework/gdi.h"
 #include "pages/page_roster.h"
-#include "res/resource.h"
 #include "tests/gui/modal_probe.h"
+#include "tests/support/program_windows.h"
+#include "tests/support/settings_store.h"
 
 namespace {
 
@@ -41,6 +43,9 @@ std::wstring Shown(const std::wstring& text)
     return shown;
 }
 
+constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
+constexpr wchar_t kLogPixels[] = L"LogPixels";
+
 enum class Kind { kNone, kStatic, kPushButton, kGroupBox };
 
 Kind KindOf(HWND control, bool* prefixes)
@@ -69,12 +74,20 @@ Kind KindOf(HWND control, bool* prefixes)
 
 UINT ConfiguredDpi()
 {
-    DWORD value = 0;
-    DWORD size = sizeof(value);
-    if (RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", RRF_RT_REG_DWORD, nullptr, &value,
-                     &size) != ERROR_SUCCESS)
-        return 96;
-    return value;
+    return LogPixels().value_or(96);
+}
+
+std::optional<DWORD> LogPixels()
+{
+    return ReadUserDword(kDesktopKey, kLogPixels);
+}
+
+void SetLogPixels(std::optional<DWORD> dpi)
+{
+    if (dpi)
+        RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, kLogPixels, REG_DWORD, &*dpi, sizeof(DWORD));
+    else
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktopKey, kLogPixels);
 }
 
 std::vector<TextFit> TextsIn(HWND window, const std::wstring& windowName)
@@ -149,13 +162,9 @@ std::vector<std::wstring> ItemsOf(HWND control)
     std::vector<std::wstring> items;
     const std::wstring name = ClassOf(control);
     if (_wcsicmp(name.c_str(), L"ComboBox") == 0) {
-        const LRESULT count = SendMessageW(control, CB_GETCOUNT, 0, 0);
-        for (LRESULT i = 0; i < count; ++i) {
-            std::wstring item(static_cast<size_t>(SendMessageW(control, CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');
-            item.resize(
-                static_cast<size_t>(SendMessageW(control, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()))));
-            items.push_back(item);
-        }
+        const int count = static_cast<int>(SendMessageW(control, CB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i)
+            items.push_back(ItemTextOf(control, i));
     } else if (_wcsicmp(name.c_str(), WC_TABCONTROLW) == 0) {
         items = TabTitlesOf(control);
     }
@@ -178,7 +187,7 @@ std::vector<Lettering> LetteringIn(HWND window, const std::wstring& windowName)
     std::vector<Lettering> found;
     for (HWND control = GetWindow(window, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
         // A page's caption is its tab's title; a hidden control shows nothing.
-        if (ClassOf(control) == L"#32770" || !IsWindowVisible(control))
+        if (ClassOf(control) == kDialogClass || !IsWindowVisible(control))
             continue;
         const std::wstring where = windowName + L", control " + std::to_wstring(GetDlgCtrlID(control));
         const std::wstring text = TextOf(control);
@@ -198,11 +207,7 @@ void VisitEveryWindow(const Sheet& sheet, const std::function<void(HWND, const s
         visit(window, L"page " + std::to_wstring(page));
     }
     visit(sheet.window, L"sheet");
-    const struct {
-        UINT command;
-        const wchar_t* caption;
-    } dialogs[] = {{IDM_PRECISION, L"Nastavení přesnosti"}, {IDM_ABOUT, L"O programu Jednotar"}};
-    for (const auto& d : dialogs) {
+    for (const SystemMenuDialog& d : kSystemMenuDialogs) {
         HWND dialog = OpenBySystemCommand(sheet.window, d.command, d.caption);
         ASSERT_NE(dialog, nullptr);
         visit(dialog, d.caption);

@@ -1,9 +1,11 @@
-// Reading the program's windows at the display scale the run was started with.
+// The display scale of the prefix, and reading the program's windows at the
+// scale the run was started with.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,10 @@
 
 // The scale this prefix was set to (LogPixels; 96 when not set).
 UINT ConfiguredDpi();
+// The prefix's LogPixels, nullopt when not set; once set (or deleted, for
+// nullopt) it is the scale a process started from then on reads.
+std::optional<DWORD> LogPixels();
+void SetLogPixels(std::optional<DWORD> dpi);
 
 // Every window of the program that shows texts, with a name for messages:
 // each page (its tab selected), the sheet, and the precision dialog and the

@@ -9,22 +9,9 @@
 #include "pages/page_roster.h"
 #include "res/resource.h"
 #include "tests/gui/dpi/display_scale.h"
-#include "tests/gui/modal_probe.h"
+#include "tests/gui/dpi/page_layout.h"
 #include "tests/gui/sheet_harness.h"
 #include "units/units.h"
-
-namespace {
-
-// `control`'s rectangle in `page`'s client coordinates.
-RECT RectInPage(HWND control, HWND page)
-{
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-}  // namespace
 
 TEST(DisplayScale, EveryTextHasAllItsLettersInATrueTypeFont)
 {
@@ -66,7 +53,7 @@ TEST(DisplayScale, EveryPageFillsItsRoom)
             // The banner spans the page but for one margin on either side.
             RECT client{};
             GetClientRect(window, &client);
-            const RECT banner = RectInPage(Item(window, IDC_BANNER), window);
+            const RECT banner = RectIn(Item(window, IDC_BANNER), window);
             const long left = banner.left - client.left;
             const long right = client.right - banner.right;
             if (page == 0)

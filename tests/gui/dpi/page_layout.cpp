@@ -8,46 +8,11 @@
 #include <string>
 
 #include "pages/page_roster.h"
+#include "tests/gui/dpi/display_scale.h"
+#include "tests/support/child_process.h"
+#include "tests/support/platform.h"
 
 namespace {
-
-constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
-
-std::optional<DWORD> ReadLogPixels()
-{
-    DWORD value = 0;
-    DWORD size = sizeof(value);
-    if (RegGetValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", RRF_RT_REG_DWORD, nullptr, &value, &size) !=
-        ERROR_SUCCESS)
-        return std::nullopt;
-    return value;
-}
-
-void WriteLogPixels(std::optional<DWORD> value)
-{
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS)
-        return;
-    if (value)
-        RegSetValueExW(key, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&*value), sizeof(DWORD));
-    else
-        RegDeleteValueW(key, L"LogPixels");
-    RegCloseKey(key);
-}
-
-// Sets the display scale that a process started from now on reads, and
-// puts the one before back when it goes.
-class ScopedLogPixels {
-public:
-    explicit ScopedLogPixels(DWORD dpi) : m_before(ReadLogPixels()) { WriteLogPixels(dpi); }
-    ~ScopedLogPixels() { WriteLogPixels(m_before); }
-    ScopedLogPixels(const ScopedLogPixels&) = delete;
-    ScopedLogPixels& operator=(const ScopedLogPixels&) = delete;
-
-private:
-    std::optional<DWORD> m_before;
-};
 
 LONG FontHeightOf(HWND control)
 {
@@ -56,26 +21,22 @@ LONG FontHeightOf(HWND control)
     return font && GetObjectW(font, sizeof(logFont), &logFont) ? logFont.lfHeight : 0;
 }
 
-std::wstring TempFile()
-{
-    wchar_t folder[MAX_PATH] = {};
-    wchar_t path[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, folder);
-    GetTempFileNameW(folder, L"lay", 0, path);
-    return path;
-}
-
 }  // namespace
+
+RECT RectIn(HWND control, HWND window)
+{
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
 
 std::vector<ControlLayout> ControlsOf(HWND window, int page)
 {
     std::vector<ControlLayout> controls;
     int index = 0;
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        ControlLayout c{page, index++, {}, FontHeightOf(child)};
-        GetWindowRect(child, &c.rect);
-        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&c.rect), 2);
-        controls.push_back(c);
+        controls.push_back({page, index++, RectIn(child, window), FontHeightOf(child)});
     }
     return controls;
 }
@@ -115,25 +76,19 @@ int WriteFreshLayout(const char* path)
 FreshLayout FreshLayoutAt(UINT dpi)
 {
     FreshLayout fresh;
-    const std::wstring output = TempFile();
+    const std::wstring output = NewTempPath(L"layout");
     wchar_t program[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, program, MAX_PATH);
-    std::string switchText = kFreshLayoutSwitch;
-    std::wstring command = L"\"" + std::wstring(program) + L"\" " + std::wstring(switchText.begin(), switchText.end()) +
-                           L" \"" + output + L"\"";
+    // Wine reads the scale once, as a process starts; it is put back once
+    // the start has ended (or been ended).
+    const std::optional<DWORD> before = LogPixels();
+    SetLogPixels(dpi);
     {
-        // Wine reads the scale once, as a process starts.
-        ScopedLogPixels scale(dpi);
-        STARTUPINFOW startup{};
-        startup.cb = sizeof(startup);
-        PROCESS_INFORMATION process{};
-        if (!CreateProcessW(program, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-            return fresh;
-        if (WaitForSingleObject(process.hProcess, 120000) != WAIT_OBJECT_0)
-            TerminateProcess(process.hProcess, 1);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+        ChildProcess start;
+        if (start.Start(program, Widen(kFreshLayoutSwitch) + L" \"" + output + L"\""))
+            start.WaitExit(120000);
     }
+    SetLogPixels(before);
     if (FILE* in = _wfopen(output.c_str(), L"r")) {
         std::fscanf(in, "dpi %u\n", &fresh.dpi);
         ControlLayout c;

@@ -17,6 +17,8 @@ struct ControlLayout {
     LONG fontHeight = 0;
 };
 
+// `control`'s rectangle in `window`'s client coordinates.
+RECT RectIn(HWND control, HWND window);
 // Every child of `window`, numbered as page `page`.
 std::vector<ControlLayout> ControlsOf(HWND window, int page);
 // Every child of every page the sheet has created.
