@@ -9,6 +9,7 @@
 #include "tests/gui/dialog_harness.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
+#include "tests/support/program_windows.h"
 
 namespace {
 
@@ -48,8 +49,9 @@ Refusal PressOkWith(HWND dialog, const wchar_t* text)
     WaitFor([&] { return (box = FindTopWindow(boxOverDialog)) != nullptr || !IsWindow(dialog); }, 10000);
     if (!box)
         return refusal;
-    refusal.caption = TextOf(box);
-    refusal.message = TextOf(GetDlgItem(box, 0xFFFF));
+    const MessageBoxSeen seen = ReadMessageBox(box);
+    refusal.caption = seen.caption;
+    refusal.message = seen.text;
     if (!CloseWith(box, IDOK))
         return refusal;
     // The focus moves back once the box's modal loop has returned; the
@@ -105,7 +107,7 @@ TEST(DataExchange, RefusesTextThatIsNoWholeNumberOrOutOfRange)
         const INT_PTR result = RunDialog(dialog, [&](HWND window) {
             const Refusal refusal = PressOkWith(window, c.text);
             EXPECT_EQ(refusal.message, c.message) << "text " << Narrow(c.text);
-            EXPECT_EQ(refusal.caption, L"Jednotar jednotek");
+            EXPECT_EQ(refusal.caption, kSheetCaption);
             EXPECT_TRUE(refusal.dialogStayed);
             EXPECT_TRUE(refusal.focusOnField) << "text " << Narrow(c.text);
             EXPECT_TRUE(refusal.wholeTextSelected) << "text " << Narrow(c.text);
