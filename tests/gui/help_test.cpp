@@ -56,7 +56,7 @@ TEST(Help, ButtonF1AndContextHelpShowTheHelpTextOwnedByTheSheet)
             }
             const MessageBoxSeen seen = ReadMessageBox(box);
             EXPECT_EQ(seen.caption, kSheetCaption);
-            for (const wchar_t* part : {L"1. ", L"2. ", L"3. ", L"Nastavení přesnosti", L"O programu Jednotar"})
+            for (const wchar_t* part : {L"1. ", L"2. ", L"3. ", kPrecisionCaption, kAboutCaption})
                 EXPECT_NE(seen.text.find(part), std::wstring::npos) << "missing: " << Narrow(part);
             EXPECT_FALSE(IsWindowEnabled(sheet.window));  // modal over the sheet
 

@@ -100,14 +100,12 @@ std::wstring LaunchTargets::UnknownType(const std::wstring& name)
 
 int LaunchTargets::Runs(const std::wstring& script, int atLeast, DWORD timeoutMs) const
 {
+    const auto isRun = [&](const std::wstring& line) { return line.substr(0, line.find(L' ')) == NameOf(script); };
     int runs = 0;
     WaitFor(
         [&] {
             const std::vector<std::wstring> opened = ReadLines(m_folder + L"\\opened.log");
-            runs = static_cast<int>(std::count_if(opened.begin(), opened.end(), [&](const std::wstring& line) {
-                return line.substr(0, line.find(L' ')) == NameOf(script);
-            }));
-            return runs >= atLeast;
+            return (runs = static_cast<int>(std::count_if(opened.begin(), opened.end(), isRun))) >= atLeast;
         },
         timeoutMs, 50);
     return runs;
@@ -116,12 +114,7 @@ int LaunchTargets::Runs(const std::wstring& script, int atLeast, DWORD timeoutMs
 std::vector<std::wstring> LaunchTargets::Opened(size_t atLeast, DWORD timeoutMs) const
 {
     std::vector<std::wstring> opened;
-    WaitFor(
-        [&] {
-            opened = ReadLines(m_folder + L"\\opened.log");
-            return opened.size() >= atLeast;
-        },
-        timeoutMs, 50);
+    WaitFor([&] { return (opened = ReadLines(m_folder + L"\\opened.log")).size() >= atLeast; }, timeoutMs, 50);
     return opened;
 }
 

@@ -8,21 +8,11 @@
 #include <vector>
 
 #include "res/resource.h"
-#include "tests/golden/golden_units.h"
 #include "tests/gui/precision_driver.h"
 #include "tests/gui/sheet_harness.h"
 #include "units/units.h"
 
 namespace {
-
-std::vector<GoldenUnit> RowsOf(int category)
-{
-    std::vector<GoldenUnit> rows;
-    for (const GoldenUnit& unit : GoldenUnits())
-        if (unit.category == category)
-            rows.push_back(unit);
-    return rows;
-}
 
 // Picks the golden row's unit in a list of `page`, where it must stand
 // under its golden name.
@@ -37,12 +27,6 @@ void Pick(HWND page, int list, const GoldenUnit& unit)
 std::wstring Abbreviation(const GoldenUnit& unit)
 {
     return Widen(unit.abbreviation);
-}
-
-void Erase(HWND field)
-{
-    SendMessageW(field, EM_SETSEL, 0, -1);
-    Type(field, L"\b");
 }
 
 }  // namespace
@@ -111,7 +95,7 @@ TEST(PageConversion, TypingPickingPastingAndEmptying)
 
 TEST(PageConversion, TemperatureByItsFormulas)
 {
-    const std::vector<GoldenUnit> units = RowsOf(kTemperature);
+    const std::vector<GoldenUnit> units = GoldenRowsOf(kTemperature);
     ASSERT_EQ(units.size(), 3u);  // Celsius, Fahrenheit, Kelvin
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
         HWND page = sheet.ShowPage(kTemperature);
@@ -137,7 +121,7 @@ TEST(PageConversion, EveryPageConvertsItsFirstUnitToItself)
 {
     ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
         for (int category = 0; category < kCategoryCount; ++category) {
-            const GoldenUnit first = RowsOf(category).at(0);
+            const GoldenUnit first = GoldenRowsOf(category).at(0);
             HWND page = sheet.ShowPage(category);
             Pick(page, IDC_FROM_UNIT, first);
             Pick(page, IDC_TO_UNIT, first);
@@ -157,7 +141,7 @@ TEST(PageConversion, EveryUnitConvertsByItsGoldenFactor)
         for (int category = 0; category < kCategoryCount; ++category) {
             if (category == kTemperature)
                 continue;  // by its formulas, above
-            const std::vector<GoldenUnit> units = RowsOf(category);
+            const std::vector<GoldenUnit> units = GoldenRowsOf(category);
             const GoldenUnit& base = units.at(0);
             ASSERT_EQ(base.isBase, 1) << "page " << category;
             HWND page = sheet.ShowPage(category);

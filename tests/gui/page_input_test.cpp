@@ -6,7 +6,6 @@
 
 #include "res/resource.h"
 #include "tests/gui/sheet_harness.h"
-#include "units/units.h"
 
 TEST(PageInput, CaretStaysWhereTheUserTypes)
 {

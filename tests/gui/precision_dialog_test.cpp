@@ -11,7 +11,6 @@
 #include "tests/gui/sheet_harness.h"
 #include "tests/support/program_windows.h"
 #include "tests/support/settings_store.h"
-#include "units/units.h"
 
 namespace {
 

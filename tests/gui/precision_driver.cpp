@@ -17,8 +17,8 @@ HWND PrecisionField(HWND dialog)
 
 void EnterPrecision(HWND dialog, const std::wstring& text)
 {
-    SendMessageW(PrecisionField(dialog), EM_SETSEL, 0, -1);
-    Type(PrecisionField(dialog), L"\b" + text);
+    Erase(PrecisionField(dialog));
+    Type(PrecisionField(dialog), text);
 }
 
 bool AwaitClosed(HWND dialog, HWND sheet)

@@ -10,7 +10,7 @@
 HWND OpenPrecisionDialog(HWND sheet);
 // The dialog's number field.
 HWND PrecisionField(HWND dialog);
-// Selects the field's whole text, erases it and types `text`.
+// Erases the field's text and types `text`.
 void EnterPrecision(HWND dialog, const std::wstring& text);
 // Waits until the dialog is gone and the sheet's thread has handled what
 // follows its return: a confirmed value is written then. False when the

@@ -17,7 +17,6 @@
 #include "tests/gui/robustness_probe.h"
 #include "tests/gui/sheet_harness.h"
 #include "tests/support/settings_store.h"
-#include "units/units.h"
 
 using namespace std::string_literals;
 

@@ -6,7 +6,6 @@
 
 #include "tests/gui/robustness_probe.h"
 #include "tests/gui/sheet_harness.h"
-#include "units/units.h"
 
 namespace {
 

@@ -8,7 +8,6 @@
 #include "pages/precision_setting.h"
 #include "res/resource.h"
 #include "shell/units_app.h"
-#include "tests/golden/golden_units.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/modal_run.h"
 #include "tests/support/program_windows.h"
@@ -76,12 +75,27 @@ void ConvertAgain(const Conversion& conversion)
     Select(conversion.page, IDC_TO_UNIT, PositionOfUnit(Item(conversion.page, IDC_TO_UNIT), kLength, "km"));
 }
 
+std::vector<GoldenUnit> GoldenRowsOf(int category)
+{
+    std::vector<GoldenUnit> rows;
+    for (const GoldenUnit& unit : GoldenUnits())
+        if (unit.category == category)
+            rows.push_back(unit);
+    return rows;
+}
+
 const GoldenUnit* GoldenUnitOf(int category, const char* abbreviation)
 {
     for (const GoldenUnit& unit : GoldenUnits())
         if (unit.category == category && unit.abbreviation == abbreviation)
             return &unit;
     return nullptr;
+}
+
+void Erase(HWND field)
+{
+    SendMessageW(field, EM_SETSEL, 0, -1);
+    Type(field, L"\b");
 }
 
 int PositionOfUnit(HWND list, int category, const char* abbreviation)

@@ -6,6 +6,9 @@
 
 #include <functional>
 #include <string>
+#include <vector>
+
+#include "tests/golden/golden_units.h"
 
 #include "tests/support/text.h"
 #include "tests/support/wait.h"
@@ -37,8 +40,10 @@ Conversion MetreToKilometre(const Sheet& sheet);
 void ConvertAgain(const Conversion& conversion);
 void Type(HWND field, const std::wstring& keys);  // WM_CHAR per character
 void PressKey(HWND field, UINT virtualKey);       // WM_KEYDOWN + WM_KEYUP
-// The golden table's first row of `category` with this abbreviation, null if none.
-struct GoldenUnit;
+void Erase(HWND field);                           // the whole text selected, then Backspace
+// The golden table's rows of `category`, in table order.
+std::vector<GoldenUnit> GoldenRowsOf(int category);
+// Its first row of `category` with this abbreviation, null if none.
 const GoldenUnit* GoldenUnitOf(int category, const char* abbreviation);
 // The list position whose item data is that row, -1 if none.
 int PositionOfUnit(HWND list, int category, const char* abbreviation);

@@ -34,7 +34,7 @@ std::wstring ItemText(HMENU menu, int position)
 TEST(SystemMenu, EndsWithTwoCommandsThatOpenTheirDialogs)
 {
     const wchar_t* const texts[] = {L"&Nastavení přesnosti...", L"&O programu Jednotar..."};
-    static_assert(std::size(texts) == std::size(kSystemMenuDialogs));
+    static_assert(std::size(kSystemMenuDialogs) == 2 && std::size(texts) == 2);
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
         HMENU menu = GetSystemMenu(sheet.window, FALSE);
         ASSERT_NE(menu, nullptr);
