@@ -5,13 +5,12 @@
 
 #include "res/resource.h"
 #include "tests/gui/link_probe.h"
-#include "tests/gui/mail_handler.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
+#include "tests/support/program_windows.h"
 
 namespace {
 
-constexpr wchar_t kCaption[] = L"O programu Jednotar";
 constexpr wchar_t kWebAddress[] = L"https://www.brodvik.example/";
 constexpr wchar_t kMailAddress[] = L"info@brodvik.example";
 
@@ -28,11 +27,11 @@ TEST(AboutBox, BothLinksAreUnvisitedAtEveryOpening)
 {
     LaunchTargets targets;
     const std::wstring script = targets.Script(L"web");
-    const MailHandler brokenMail(false);  // the e-mail label's launch fails
+    const MailProgram brokenMail(targets.Missing(L"mail"));  // the e-mail label's launch fails
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
         for (int opening = 1; opening <= 2; ++opening) {
             SCOPED_TRACE(testing::Message() << "opening " << opening);
-            HWND about = OpenBySystemCommand(sheet.window, IDM_ABOUT, kCaption);
+            HWND about = OpenBySystemCommand(sheet.window, IDM_ABOUT, kAboutCaption);
             ASSERT_NE(about, nullptr);
             HWND web = Item(about, IDC_WEB_LINK);
             HWND mail = Item(about, IDC_MAIL_LINK);

@@ -9,6 +9,7 @@
 #include "tests/gui/dialog_harness.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
+#include "tests/support/program_windows.h"
 
 namespace {
 
@@ -28,8 +29,7 @@ protected:
 };
 
 struct Refusal {
-    std::wstring caption;
-    std::wstring message;
+    MessageBoxSeen box;  // nothing read where none was shown
     bool dialogStayed = false;
     bool focusOnField = false;
     bool wholeTextSelected = false;
@@ -48,8 +48,7 @@ Refusal PressOkWith(HWND dialog, const wchar_t* text)
     WaitFor([&] { return (box = FindTopWindow(boxOverDialog)) != nullptr || !IsWindow(dialog); }, 10000);
     if (!box)
         return refusal;
-    refusal.caption = TextOf(box);
-    refusal.message = TextOf(GetDlgItem(box, 0xFFFF));
+    refusal.box = ReadMessageBox(box);
     if (!CloseWith(box, IDOK))
         return refusal;
     // The focus moves back once the box's modal loop has returned; the
@@ -77,7 +76,7 @@ TEST(DataExchange, InitialisationShowsTheMemberAndOkTakesAValidNumber)
         const INT_PTR result = RunDialog(dialog, [&](HWND window) {
             shown = TextOf(GetDlgItem(window, IDC_PRECISION));
             const Refusal refusal = PressOkWith(window, c.text);
-            EXPECT_TRUE(refusal.message.empty()) << Narrow(refusal.message);
+            EXPECT_TRUE(refusal.box.text.empty()) << Narrow(refusal.box.text);
         });
         EXPECT_EQ(shown, L"4");
         EXPECT_EQ(result, IDOK);
@@ -104,8 +103,8 @@ TEST(DataExchange, RefusesTextThatIsNoWholeNumberOrOutOfRange)
         NumberDialog dialog;
         const INT_PTR result = RunDialog(dialog, [&](HWND window) {
             const Refusal refusal = PressOkWith(window, c.text);
-            EXPECT_EQ(refusal.message, c.message) << "text " << Narrow(c.text);
-            EXPECT_EQ(refusal.caption, L"Jednotar jednotek");
+            EXPECT_EQ(refusal.box.text, c.message) << "text " << Narrow(c.text);
+            EXPECT_EQ(refusal.box.caption, kSheetCaption);
             EXPECT_TRUE(refusal.dialogStayed);
             EXPECT_TRUE(refusal.focusOnField) << "text " << Narrow(c.text);
             EXPECT_TRUE(refusal.wholeTextSelected) << "text " << Narrow(c.text);

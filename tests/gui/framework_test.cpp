@@ -11,6 +11,7 @@
 #include "shell/dialog_sheet.h"
 #include "tests/gui/dialog_harness.h"
 #include "tests/gui/sheet_harness.h"
+#include "tests/support/program_windows.h"
 
 namespace {
 
@@ -192,9 +193,7 @@ bool g_making = false;
 LRESULT CALLBACK MakeIntruderBeforeTheSheet(int code, WPARAM wParam, LPARAM lParam)
 {
     HWND window = reinterpret_cast<HWND>(wParam);
-    wchar_t className[16] = {};
-    if (code == HCBT_CREATEWND && !g_making && !g_intruder && GetClassNameW(window, className, 16) &&
-        lstrcmpW(className, L"#32770") == 0) {
+    if (code == HCBT_CREATEWND && !g_making && !g_intruder && ClassOf(window) == kDialogClass) {
         g_making = true;
         g_intruder = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
         g_making = false;
@@ -211,9 +210,7 @@ public:
 protected:
     BOOL OnInitDialog() override
     {
-        wchar_t className[16] = {};
-        GetClassNameW(m_hWnd, className, 16);
-        m_initialisedClass = className;
+        m_initialisedClass = ClassOf(m_hWnd);
         return CPropertySheet::OnInitDialog();
     }
 
@@ -233,6 +230,6 @@ TEST(Framework, SheetBindsItsOwnDialogAndNoOtherWindow)
 
     ASSERT_NE(g_intruder, nullptr);
     EXPECT_EQ(CWnd::FromHandlePermanent(g_intruder), nullptr);
-    EXPECT_EQ(sheet.m_initialisedClass, L"#32770");
+    EXPECT_EQ(sheet.m_initialisedClass, kDialogClass);
     DestroyWindow(g_intruder);
 }

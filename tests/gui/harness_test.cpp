@@ -23,16 +23,8 @@ protected:
 
 bool g_bodyRan = false;
 
-void RunMissingTemplate()
+void RunNotingTheBody(CDialog&& dialog)
 {
-    CDialog dialog(0x7FFF);  // no such template: DoModal returns at once
-    g_bodyRan = false;
-    RunDialog(dialog, [](HWND) { g_bodyRan = true; });
-}
-
-void RunStubborn()
-{
-    StubbornDialog dialog;
     g_bodyRan = false;
     RunDialog(dialog, [](HWND) { g_bodyRan = true; });
 }
@@ -42,7 +34,8 @@ void RunStubborn()
 TEST(Harness, ADialogThatNeverAppearsFailsTheRun)
 {
     const double start = NowMs();
-    EXPECT_NONFATAL_FAILURE(RunMissingTemplate(), "window never appeared");
+    // No such template: DoModal returns at once.
+    EXPECT_NONFATAL_FAILURE(RunNotingTheBody(CDialog(0x7FFF)), "window never appeared");
     EXPECT_FALSE(g_bodyRan);
     EXPECT_LT(NowMs() - start, 5000.0);  // the harness sees DoModal return; it does not wait its full time
 }
@@ -50,7 +43,7 @@ TEST(Harness, ADialogThatNeverAppearsFailsTheRun)
 TEST(Harness, ADialogThatCannotBeClosedFailsTheRunWithinSeconds)
 {
     const double start = NowMs();
-    EXPECT_NONFATAL_FAILURE(RunStubborn(), "could not close its window");
+    EXPECT_NONFATAL_FAILURE(RunNotingTheBody(StubbornDialog()), "could not close its window");
     EXPECT_TRUE(g_bodyRan);
     EXPECT_LT(NowMs() - start, 40000.0);
 }

@@ -7,6 +7,7 @@
 #include "res/resource.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
+#include "tests/support/program_windows.h"
 
 namespace {
 
@@ -53,11 +54,10 @@ TEST(Help, ButtonF1AndContextHelpShowTheHelpTextOwnedByTheSheet)
                 CloseHandle(asker);
                 FAIL() << "no help shown";
             }
-            EXPECT_EQ(TextOf(box), L"Jednotar jednotek");
-            // A message box holds its text in the static with id 0xFFFF.
-            const std::wstring text = TextOf(GetDlgItem(box, 0xFFFF));
-            for (const wchar_t* part : {L"1. ", L"2. ", L"3. ", L"Nastavení přesnosti", L"O programu Jednotar"})
-                EXPECT_NE(text.find(part), std::wstring::npos) << "missing: " << Narrow(part);
+            const MessageBoxSeen seen = ReadMessageBox(box);
+            EXPECT_EQ(seen.caption, kSheetCaption);
+            for (const wchar_t* part : {L"1. ", L"2. ", L"3. ", kPrecisionCaption, kAboutCaption})
+                EXPECT_NE(seen.text.find(part), std::wstring::npos) << "missing: " << Narrow(part);
             EXPECT_FALSE(IsWindowEnabled(sheet.window));  // modal over the sheet
 
             PostMessageW(box, WM_COMMAND, IDOK, 0);

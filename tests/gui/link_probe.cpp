@@ -17,7 +17,15 @@ std::wstring NameOf(const std::wstring& script)
     return script.substr(start, script.rfind(L'.') - start);
 }
 
-// The log's lines, without their line ends.
+constexpr wchar_t kMailCommandKey[] = L"mailto\\shell\\open\\command";
+
+void SetMailCommand(const std::wstring& command)
+{
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, kMailCommandKey, nullptr, REG_SZ, command.c_str(),
+                    static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+}
+
+// The log's lines, without their line ends, trailing blanks and quotes.
 std::vector<std::wstring> ReadLines(const std::wstring& path)
 {
     std::vector<std::wstring> lines;
@@ -31,7 +39,7 @@ std::vector<std::wstring> ReadLines(const std::wstring& path)
                 line.pop_back();
             lines.push_back(Widen(line));
             line.clear();
-        } else if (c != '\r') {
+        } else if (c != '\r' && c != '"') {
             line += static_cast<char>(c);
         }
     }
@@ -72,9 +80,9 @@ LaunchTargets::~LaunchTargets()
 std::wstring LaunchTargets::Script(const std::wstring& name)
 {
     const std::wstring path = m_folder + L"\\" + name + L".bat";
-    // The blank keeps a name ending in a digit from reading as a handle; the
+    // The blank keeps a text ending in a digit from reading as a handle; the
     // log's reader drops it.
-    WriteText(path, "@echo " + Narrow(name) + " >>\"" + Narrow(m_folder) + "\\opened.log\"\r\n");
+    WriteText(path, "@echo " + Narrow(name) + " %* >>\"" + Narrow(m_folder) + "\\opened.log\"\r\n");
     return path;
 }
 
@@ -92,12 +100,12 @@ std::wstring LaunchTargets::UnknownType(const std::wstring& name)
 
 int LaunchTargets::Runs(const std::wstring& script, int atLeast, DWORD timeoutMs) const
 {
+    const auto isRun = [&](const std::wstring& line) { return line.substr(0, line.find(L' ')) == NameOf(script); };
     int runs = 0;
     WaitFor(
         [&] {
             const std::vector<std::wstring> opened = ReadLines(m_folder + L"\\opened.log");
-            runs = static_cast<int>(std::count(opened.begin(), opened.end(), NameOf(script)));
-            return runs >= atLeast;
+            return (runs = static_cast<int>(std::count_if(opened.begin(), opened.end(), isRun))) >= atLeast;
         },
         timeoutMs, 50);
     return runs;
@@ -106,13 +114,26 @@ int LaunchTargets::Runs(const std::wstring& script, int atLeast, DWORD timeoutMs
 std::vector<std::wstring> LaunchTargets::Opened(size_t atLeast, DWORD timeoutMs) const
 {
     std::vector<std::wstring> opened;
-    WaitFor(
-        [&] {
-            opened = ReadLines(m_folder + L"\\opened.log");
-            return opened.size() >= atLeast;
-        },
-        timeoutMs, 50);
+    WaitFor([&] { return (opened = ReadLines(m_folder + L"\\opened.log")).size() >= atLeast; }, timeoutMs, 50);
     return opened;
+}
+
+MailProgram::MailProgram(const std::wstring& program)
+{
+    wchar_t previous[1024] = {};
+    DWORD size = sizeof(previous);
+    m_hadCommand = RegGetValueW(HKEY_CLASSES_ROOT, kMailCommandKey, nullptr, RRF_RT_REG_SZ, nullptr, previous, &size) ==
+                   ERROR_SUCCESS;
+    m_previousCommand = previous;
+    SetMailCommand(L"\"" + program + L"\" \"%1\"");
+}
+
+MailProgram::~MailProgram()
+{
+    if (m_hadCommand)
+        SetMailCommand(m_previousCommand);
+    else
+        RegDeleteTreeW(HKEY_CLASSES_ROOT, L"mailto");
 }
 
 LinkLook QueryLook(HWND label)

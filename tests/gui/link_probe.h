@@ -11,11 +11,11 @@ constexpr COLORREF kVisited = RGB(200, 0, 0);
 
 // Launch targets whose shell result the test controls. A script is a .bat
 // file in a private temporary folder: the shell's "open" runs it through the
-// command interpreter (success), and it appends its name to the folder's one
-// log, so the test sees which files were opened, in which order and how
-// often. A missing file fails with "file not found", a file of an unknown
-// type with "no association"; neither leaves a trace. Nothing reaches the
-// network.
+// command interpreter (success), and it appends its name and whatever it was
+// handed to the folder's one log, so the test sees which files were opened,
+// with what, in which order and how often. A missing file fails with "file
+// not found", a file of an unknown type with "no association"; neither leaves
+// a trace. Nothing reaches the network.
 class LaunchTargets {
 public:
     LaunchTargets();
@@ -28,12 +28,28 @@ public:
     std::wstring UnknownType(const std::wstring& name);
     // How often the script ran, waiting up to the timeout for `atLeast` runs.
     int Runs(const std::wstring& script, int atLeast = 0, DWORD timeoutMs = 15000) const;
-    // The names of the scripts run so far, in order, waiting up to the
-    // timeout for `atLeast` of them.
+    // The scripts run so far, in order, waiting up to the timeout for
+    // `atLeast` of them: each one's name, and after a blank what it was
+    // handed, if anything, without quotes.
     std::vector<std::wstring> Opened(size_t atLeast, DWORD timeoutMs = 15000) const;
 
 private:
     std::wstring m_folder;
+};
+
+// Stands in for the user's mail program: while it lives, the shell opens
+// "mailto:" addresses with `program`, handed the address. A script of
+// LaunchTargets logs it; a missing file makes every launch fail.
+class MailProgram {
+public:
+    explicit MailProgram(const std::wstring& program);
+    ~MailProgram();
+    MailProgram(const MailProgram&) = delete;
+    MailProgram& operator=(const MailProgram&) = delete;
+
+private:
+    bool m_hadCommand = false;
+    std::wstring m_previousCommand;
 };
 
 // What the label answers to its colour query, asked as a static control asks

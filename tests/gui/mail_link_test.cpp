@@ -3,20 +3,21 @@
 
 #include "res/resource.h"
 #include "tests/gui/link_probe.h"
-#include "tests/gui/mail_handler.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
+#include "tests/support/program_windows.h"
 
 TEST(MailLink, ShowsTheBareAddressAndOpensItAsMailto)
 {
-    MailHandler mail;
+    LaunchTargets targets;
+    const MailProgram mail(targets.Script(L"mail"));
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
-        HWND about = OpenBySystemCommand(sheet.window, IDM_ABOUT, L"O programu Jednotar");
+        HWND about = OpenBySystemCommand(sheet.window, IDM_ABOUT, kAboutCaption);
         ASSERT_NE(about, nullptr);
         HWND label = Item(about, IDC_MAIL_LINK);
         EXPECT_EQ(TextOf(label), L"info@brodvik.example");
         Click(label);
-        EXPECT_EQ(mail.Opened(), L"mailto:info@brodvik.example");
+        EXPECT_EQ(targets.Opened(1), std::vector<std::wstring>{L"mail mailto:info@brodvik.example"});
         EXPECT_EQ(QueryLook(label).textColor, kVisited);
         EXPECT_EQ(TextOf(label), L"info@brodvik.example");
         EXPECT_TRUE(CloseWith(about, IDOK));

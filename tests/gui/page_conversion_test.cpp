@@ -1,128 +1,167 @@
-// Conversions on the pages, driven by real keystrokes and list picks.
+// Conversions on the pages, driven by real keystrokes and list picks. Units
+// are found in the lists by their row, and every name, abbreviation and
+// factor expected comes from the golden table.
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <string>
+#include <vector>
 
 #include "res/resource.h"
+#include "tests/gui/precision_driver.h"
 #include "tests/gui/sheet_harness.h"
 #include "units/units.h"
 
 namespace {
 
-struct LengthPage {
-    HWND page;
-    HWND value;
-    HWND result;
-    int Position(const char* abbreviation) const
-    {
-        return PositionOfUnit(Item(page, IDC_FROM_UNIT), kLength, abbreviation);
-    }
-};
-
-LengthPage OpenLength(const Sheet& sheet)
+// Picks the golden row's unit in a list of `page`, where it must stand
+// under its golden name.
+void Pick(HWND page, int list, const GoldenUnit& unit)
 {
-    HWND page = sheet.ShowPage(kLength);
-    return {page, Item(page, IDC_VALUE), Item(page, IDC_RESULT)};
+    const int position = PositionOfRow(Item(page, list), unit.row);
+    ASSERT_GE(position, 0) << "row " << unit.row << " is not listed";
+    EXPECT_EQ(ItemTextOf(Item(page, list), position), Widen(unit.czechName)) << "row " << unit.row;
+    Select(page, list, position);
 }
 
-void ClearField(HWND field)
+std::wstring Abbreviation(const GoldenUnit& unit)
 {
-    SendMessageW(field, EM_SETSEL, 0, -1);
-    Type(field, L"\b");
+    return Widen(unit.abbreviation);
 }
 
 }  // namespace
 
-TEST(PageConversion, TypingRelabellingAndEmptying)
+// Step by step on the length page, each run on a fresh sheet.
+TEST(PageConversion, TypingPickingPastingAndEmptying)
 {
-    ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
-        const LengthPage p = OpenLength(sheet);
-        Select(p.page, IDC_FROM_UNIT, p.Position("m"));
-        Select(p.page, IDC_TO_UNIT, p.Position("km"));
-        Type(p.value, L"5");
-        EXPECT_EQ(TextOf(p.value), L"5.00000 m");
-        EXPECT_EQ(TextOf(p.result), L"0.00500 km");
-
-        // A new "from" unit relabels the number; it does not convert it.
-        Select(p.page, IDC_FROM_UNIT, p.Position("cm"));
-        EXPECT_EQ(TextOf(p.value), L"5.00000 cm");
-        EXPECT_EQ(TextOf(p.result), L"0.00005 km");
-
-        ClearField(p.value);
-        EXPECT_EQ(TextOf(p.value), L"");
-        EXPECT_EQ(TextOf(p.result), L"0.00005 km");
-    }));
-}
-
-TEST(PageConversion, NothingConvertsUntilBothUnitsAreChosen)
-{
-    ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
-        const LengthPage p = OpenLength(sheet);
-        Select(p.page, IDC_FROM_UNIT, p.Position("m"));
-        Type(p.value, L"5");
-        EXPECT_EQ(TextOf(p.value), L"5");
-        EXPECT_EQ(TextOf(p.result), L"");
-        Select(p.page, IDC_TO_UNIT, p.Position("km"));
-        EXPECT_EQ(TextOf(p.value), L"5.00000 m");
-        EXPECT_EQ(TextOf(p.result), L"0.00500 km");
-    }));
-}
-
-// The result comes from the value as pasted, not from its rounded rewrite;
-// the next conversion starts from the rewrite.
-TEST(PageConversion, PastedValueConvertsBeforeItIsRounded)
-{
-    ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
-        const LengthPage p = OpenLength(sheet);
-        Select(p.page, IDC_FROM_UNIT, p.Position("m"));
-        Select(p.page, IDC_TO_UNIT, p.Position("mm"));
-        ASSERT_TRUE(PutOnClipboard(L"1.234567"));
-        SendMessageW(p.value, WM_PASTE, 0, 0);
-        EXPECT_EQ(TextOf(p.value), L"1.23457 m");
-        EXPECT_EQ(TextOf(p.result), L"1234.56700 mm");
-        Select(p.page, IDC_TO_UNIT, p.Position("cm"));
-        EXPECT_EQ(TextOf(p.result), L"123.45700 cm");
-    }));
+    enum Act { kFrom, kTo, kType, kPaste, kErase };
+    struct Step {
+        Act act;
+        const char* text;                // the unit's abbreviation, or what is typed or pasted
+        const wchar_t* value = nullptr;  // the fields afterwards; null: not looked at
+        const wchar_t* result = nullptr;
+    };
+    struct Run {
+        const char* what;
+        std::vector<Step> steps;
+    };
+    const Run runs[] = {
+        {"typing, relabelling and emptying",
+         {{kFrom, "m"},
+          {kTo, "km"},
+          {kType, "5", L"5.00000 m", L"0.00500 km"},
+          // A new "from" unit relabels the number; it does not convert it.
+          {kFrom, "cm", L"5.00000 cm", L"0.00005 km"},
+          {kErase, "", L"", L"0.00005 km"}}},
+        {"nothing converts until both units are chosen",
+         {{kFrom, "m"}, {kType, "5", L"5", L""}, {kTo, "km", L"5.00000 m", L"0.00500 km"}}},
+        // The result comes from the value as pasted, not from its rounded
+        // rewrite; the next conversion starts from the rewrite.
+        {"a pasted value converts before it is rounded",
+         {{kFrom, "m"},
+          {kTo, "mm"},
+          {kPaste, "1.234567", L"1.23457 m", L"1234.56700 mm"},
+          {kTo, "cm", nullptr, L"123.45700 cm"}}},
+    };
+    for (const Run& run : runs) {
+        SCOPED_TRACE(run.what);
+        ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
+            HWND page = sheet.ShowPage(kLength);
+            HWND value = Item(page, IDC_VALUE);
+            for (const Step& step : run.steps) {
+                SCOPED_TRACE(step.text);
+                if (step.act == kFrom || step.act == kTo) {
+                    const GoldenUnit* unit = GoldenUnitOf(kLength, step.text);
+                    ASSERT_NE(unit, nullptr);
+                    Pick(page, step.act == kFrom ? IDC_FROM_UNIT : IDC_TO_UNIT, *unit);
+                } else if (step.act == kType) {
+                    Type(value, Widen(step.text));
+                } else if (step.act == kPaste) {
+                    ASSERT_TRUE(PutOnClipboard(Widen(step.text)));
+                    SendMessageW(value, WM_PASTE, 0, 0);
+                } else {
+                    Erase(value);
+                }
+                if (step.value) {
+                    EXPECT_EQ(TextOf(value), step.value);
+                }
+                if (step.result) {
+                    EXPECT_EQ(TextOf(Item(page, IDC_RESULT)), step.result);
+                }
+            }
+        }));
+    }
 }
 
 TEST(PageConversion, TemperatureByItsFormulas)
 {
-    ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
+    const std::vector<GoldenUnit> units = GoldenRowsOf(kTemperature);
+    ASSERT_EQ(units.size(), 3u);  // Celsius, Fahrenheit, Kelvin
+    ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
         HWND page = sheet.ShowPage(kTemperature);
         HWND value = Item(page, IDC_VALUE);
         HWND result = Item(page, IDC_RESULT);
-        const std::wstring celsius = Widen(g_units[83].abbreviation);
-        const std::wstring fahrenheit = Widen(g_units[84].abbreviation);
-        const std::wstring kelvin = Widen(g_units[85].abbreviation);
 
-        Select(page, IDC_FROM_UNIT, 0);
-        Select(page, IDC_TO_UNIT, 0);
+        Pick(page, IDC_FROM_UNIT, units[0]);
+        Pick(page, IDC_TO_UNIT, units[0]);
         Type(value, L"36.6");
-        EXPECT_EQ(TextOf(value), L"36.60000 " + celsius);
+        EXPECT_EQ(TextOf(value), L"36.60000 " + Abbreviation(units[0]));
         EXPECT_EQ(TextOf(result), TextOf(value));
 
-        Select(page, IDC_TO_UNIT, 1);
-        ClearField(value);
+        Pick(page, IDC_TO_UNIT, units[1]);
+        Erase(value);
         Type(value, L"100");
-        EXPECT_EQ(TextOf(result), L"212.00000 " + fahrenheit);
-        Select(page, IDC_TO_UNIT, 2);
-        EXPECT_EQ(TextOf(result), L"373.15000 " + kelvin);
+        EXPECT_EQ(TextOf(result), L"212.00000 " + Abbreviation(units[1]));
+        Pick(page, IDC_TO_UNIT, units[2]);
+        EXPECT_EQ(TextOf(result), L"373.15000 " + Abbreviation(units[2]));
     }));
 }
 
-TEST(PageConversion, EveryPageConvertsItsBaseUnitToItself)
+TEST(PageConversion, EveryPageConvertsItsFirstUnitToItself)
 {
     ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
         for (int category = 0; category < kCategoryCount; ++category) {
+            const GoldenUnit first = GoldenRowsOf(category).at(0);
             HWND page = sheet.ShowPage(category);
-            Select(page, IDC_FROM_UNIT, 0);
-            Select(page, IDC_TO_UNIT, 0);
+            Pick(page, IDC_FROM_UNIT, first);
+            Pick(page, IDC_TO_UNIT, first);
             Type(Item(page, IDC_VALUE), L"2");
-            int row = 0;
-            while (g_units[row].category != category)
-                ++row;
-            const std::wstring expected = L"2.00000 " + Widen(g_units[row].abbreviation);
-            EXPECT_EQ(TextOf(Item(page, IDC_RESULT)), expected) << "page " << category;
+            EXPECT_EQ(TextOf(Item(page, IDC_RESULT)), L"2.00000 " + Abbreviation(first)) << "page " << category;
+        }
+    }));
+}
+
+// One of each unit in the base unit, or one base unit in it, whichever is
+// at least 1: with ten decimals the result then shows the factor to ten
+// significant digits or more.
+TEST(PageConversion, EveryUnitConvertsByItsGoldenFactor)
+{
+    ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
+        ASSERT_TRUE(SetPrecision(sheet.window, L"10"));
+        for (int category = 0; category < kCategoryCount; ++category) {
+            if (category == kTemperature)
+                continue;  // by its formulas, above
+            const std::vector<GoldenUnit> units = GoldenRowsOf(category);
+            const GoldenUnit& base = units.at(0);
+            ASSERT_EQ(base.isBase, 1) << "page " << category;
+            HWND page = sheet.ShowPage(category);
+            Type(Item(page, IDC_VALUE), L"1");
+            for (const GoldenUnit& unit : units) {
+                SCOPED_TRACE(testing::Message() << "row " << unit.row << ", " << unit.englishName);
+                ASSERT_GT(unit.factor, 0.0);
+                const bool toBase = unit.factor >= 1;
+                const GoldenUnit& from = toBase ? unit : base;
+                const GoldenUnit& to = toBase ? base : unit;
+                Pick(page, IDC_FROM_UNIT, from);
+                Pick(page, IDC_TO_UNIT, to);
+                EXPECT_EQ(TextOf(Item(page, IDC_VALUE)), L"1.0000000000 " + Abbreviation(from));
+                const std::wstring shown = TextOf(Item(page, IDC_RESULT));
+                wchar_t* rest = nullptr;
+                const double amount = std::wcstod(shown.c_str(), &rest);
+                const double expected = toBase ? unit.factor : 1 / unit.factor;
+                EXPECT_NEAR(amount, expected, expected * 1e-9) << Narrow(shown);
+                EXPECT_EQ(std::wstring(rest), L" " + Abbreviation(to)) << Narrow(shown);
+            }
         }
     }));
 }

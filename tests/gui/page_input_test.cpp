@@ -6,7 +6,6 @@
 
 #include "res/resource.h"
 #include "tests/gui/sheet_harness.h"
-#include "units/units.h"
 
 TEST(PageInput, CaretStaysWhereTheUserTypes)
 {
@@ -48,27 +47,28 @@ TEST(PageInput, CaretIsClampedToTheRewrittenText)
 }
 
 // A paste is cut to the field's own limit of text, so a megabyte of digits
-// arrives as a number beyond the double range.
-TEST(PageInput, MegabyteOfDigitsPastedConvertsWithoutHanging)
+// arrives as a number beyond the double range, and a megabyte after a number
+// leaves the number to read.
+TEST(PageInput, MegabytePastesConvertWithoutHanging)
 {
-    ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
-        const Conversion f = MetreToKilometre(sheet);
-        ASSERT_TRUE(PutOnClipboard(std::wstring(1 << 20, L'9')));
-        DWORD_PTR answer = 0;
-        ASSERT_NE(SendMessageTimeoutW(f.value, WM_PASTE, 0, 0, SMTO_NORMAL, 60000, &answer), 0);
-        EXPECT_EQ(TextOf(f.value), L"inf m");
-        EXPECT_EQ(TextOf(f.result), L"inf km");
-    }));
-}
-
-TEST(PageInput, MegabytePastedAfterANumberReadsTheNumber)
-{
-    ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
-        const Conversion f = MetreToKilometre(sheet);
-        ASSERT_TRUE(PutOnClipboard(L"2" + std::wstring(1 << 20, L'x')));
-        DWORD_PTR answer = 0;
-        ASSERT_NE(SendMessageTimeoutW(f.value, WM_PASTE, 0, 0, SMTO_NORMAL, 60000, &answer), 0);
-        EXPECT_EQ(TextOf(f.value), L"2.00000 m");
-        EXPECT_EQ(TextOf(f.result), L"0.00200 km");
-    }));
+    struct Case {
+        std::wstring pasted;
+        const wchar_t* value;
+        const wchar_t* result;
+    };
+    const Case cases[] = {
+        {std::wstring(1 << 20, L'9'), L"inf m", L"inf km"},
+        {L"2" + std::wstring(1 << 20, L'x'), L"2.00000 m", L"0.00200 km"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(Narrow(c.value));
+        ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
+            const Conversion f = MetreToKilometre(sheet);
+            ASSERT_TRUE(PutOnClipboard(c.pasted));
+            DWORD_PTR answer = 0;
+            ASSERT_NE(SendMessageTimeoutW(f.value, WM_PASTE, 0, 0, SMTO_NORMAL, 60000, &answer), 0);
+            EXPECT_EQ(TextOf(f.value), c.value);
+            EXPECT_EQ(TextOf(f.result), c.result);
+        }));
+    }
 }

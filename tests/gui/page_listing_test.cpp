@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "res/resource.h"
-#include "tests/golden/golden_units.h"
 #include "tests/gui/sheet_harness.h"
 #include "units/units.h"
 
@@ -29,9 +28,8 @@ std::vector<ListEntry> Entries(HWND list)
 std::vector<ListEntry> ExpectedEntries(int category)
 {
     std::vector<ListEntry> entries;
-    for (const GoldenUnit& unit : GoldenUnits())
-        if (unit.category == category)
-            entries.push_back({Widen(unit.czechName), unit.row});
+    for (const GoldenUnit& unit : GoldenRowsOf(category))
+        entries.push_back({Widen(unit.czechName), unit.row});
     return entries;
 }
 

@@ -7,32 +7,15 @@
 #include "pages/precision_setting.h"
 #include "res/resource.h"
 #include "tests/gui/modal_probe.h"
+#include "tests/gui/precision_driver.h"
 #include "tests/gui/sheet_harness.h"
+#include "tests/support/program_windows.h"
 #include "tests/support/settings_store.h"
-#include "units/units.h"
 
 namespace {
 
-constexpr wchar_t kCaption[] = L"Nastavení přesnosti";
 constexpr wchar_t kIntegerMessage[] = L"Zadejte celé číslo.";
 constexpr wchar_t kRangeMessage[] = L"Zadejte celé číslo od 0 do 10.";
-
-HWND OpenDialog(const Sheet& sheet)
-{
-    return OpenBySystemCommand(sheet.window, IDM_PRECISION, kCaption);
-}
-
-HWND Field(HWND dialog)
-{
-    return Item(dialog, IDC_PRECISION);
-}
-
-// As the user does it: select everything, erase it, type the new text.
-void Enter(HWND dialog, const std::wstring& text)
-{
-    SendMessageW(Field(dialog), EM_SETSEL, 0, -1);
-    Type(Field(dialog), L"\b" + text);
-}
 
 // Starts from a stored precision (or none), then empties the store once the
 // sheet has loaded it, so that any write the test did not expect shows. The
@@ -62,13 +45,13 @@ TEST(PrecisionDialog, OpensShowingTheCurrentPrecision)
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "shows " << c.shown);
         RunFrom(c.stored, [&](const Sheet& sheet) {
-            HWND dialog = OpenDialog(sheet);
+            HWND dialog = OpenPrecisionDialog(sheet.window);
             ASSERT_NE(dialog, nullptr);
-            EXPECT_EQ(TextOf(Field(dialog)), c.shown);
+            EXPECT_EQ(TextOf(PrecisionField(dialog)), c.shown);
             // Opening is over once the dialog's thread has handled all that
             // was queued for it: any complaint would be open by then.
             ASSERT_TRUE(Settle(dialog));
-            EXPECT_EQ(FocusIn(dialog), Field(dialog));
+            EXPECT_EQ(FocusIn(dialog), PrecisionField(dialog));
             EXPECT_EQ(AnyWindowOwnedBy(dialog), nullptr);
             EXPECT_TRUE(CloseWith(dialog, IDCANCEL));
         });
@@ -91,16 +74,15 @@ TEST(PrecisionDialog, OkSetsThePrecisionAndWritesItAtOnce)
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "expects " << c.expected);
         RunFrom(7, [&](const Sheet& sheet) {
-            HWND dialog = OpenDialog(sheet);
+            HWND dialog = OpenPrecisionDialog(sheet.window);
             ASSERT_NE(dialog, nullptr);
             if (c.typed)
-                Enter(dialog, c.typed);
+                EnterPrecision(dialog, c.typed);
             if (c.byEnterKey)
-                PostMessageW(Field(dialog), WM_KEYDOWN, VK_RETURN, 1);
+                PostMessageW(PrecisionField(dialog), WM_KEYDOWN, VK_RETURN, 1);
             else
                 PressButton(dialog, IDOK);
-            ASSERT_TRUE(WaitUntilGone(dialog));
-            Sync(sheet.window);  // the write follows DoModal's return on the UI thread
+            ASSERT_TRUE(AwaitClosed(dialog, sheet.window));
             EXPECT_EQ(g_precision, c.expected);
             EXPECT_EQ(StoredPrecision(), std::optional<DWORD>(c.expected));
         });
@@ -123,16 +105,17 @@ TEST(PrecisionDialog, RefusesWithAMessageAndStaysOpenUntilCorrected)
         SCOPED_TRACE(testing::Message() << "typed " << (c.typed ? c.typed : L"(nothing)"));
         RunFrom(c.stored, [&](const Sheet& sheet) {
             const int before = g_precision;
-            HWND dialog = OpenDialog(sheet);
+            HWND dialog = OpenPrecisionDialog(sheet.window);
             ASSERT_NE(dialog, nullptr);
+            HWND field = PrecisionField(dialog);
             if (c.typed)
-                Enter(dialog, c.typed);
+                EnterPrecision(dialog, c.typed);
             PressButton(dialog, IDOK);
 
             HWND box = WaitForTopWindow(OwnedBy(dialog));
             ASSERT_NE(box, nullptr);
             const MessageBoxSeen seen = ReadMessageBox(box);
-            EXPECT_EQ(seen.caption, L"Jednotar jednotek");
+            EXPECT_EQ(seen.caption, kSheetCaption);
             EXPECT_EQ(seen.text, c.message);
             EXPECT_EQ(seen.buttons, std::vector<std::wstring>{L"OK"});
             EXPECT_TRUE(seen.exclamation);
@@ -140,16 +123,15 @@ TEST(PrecisionDialog, RefusesWithAMessageAndStaysOpenUntilCorrected)
             Sync(dialog);
 
             EXPECT_TRUE(IsWindowVisible(dialog));
-            EXPECT_EQ(FocusIn(dialog), Field(dialog));
-            EXPECT_EQ(SelectionOf(Field(dialog)).start, 0u);
-            EXPECT_EQ(SelectionOf(Field(dialog)).end, TextOf(Field(dialog)).size());
+            EXPECT_EQ(FocusIn(dialog), field);
+            EXPECT_EQ(SelectionOf(field).start, 0u);
+            EXPECT_EQ(SelectionOf(field).end, TextOf(field).size());
             EXPECT_EQ(g_precision, before);
             EXPECT_EQ(StoredPrecision(), std::nullopt);
 
-            Enter(dialog, L"4");
+            EnterPrecision(dialog, L"4");
             PressButton(dialog, IDOK);
-            ASSERT_TRUE(WaitUntilGone(dialog));
-            Sync(sheet.window);
+            ASSERT_TRUE(AwaitClosed(dialog, sheet.window));
             EXPECT_EQ(g_precision, 4);
             EXPECT_EQ(StoredPrecision(), std::optional<DWORD>(4));
         });
@@ -164,19 +146,18 @@ TEST(PrecisionDialog, StornoEscapeAndTheCloseBoxChangeNothing)
     };
     const Case cases[] = {
         {"Storno", [](HWND dialog) { PressButton(dialog, IDCANCEL); }},
-        {"Escape", [](HWND dialog) { PostMessageW(Field(dialog), WM_KEYDOWN, VK_ESCAPE, 1); }},
+        {"Escape", [](HWND dialog) { PostMessageW(PrecisionField(dialog), WM_KEYDOWN, VK_ESCAPE, 1); }},
         {"close box", [](HWND dialog) { PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }},
     };
     RunFrom(7, [&](const Sheet& sheet) {
         for (const Case& c : cases) {
             SCOPED_TRACE(c.way);
-            HWND dialog = OpenDialog(sheet);
+            HWND dialog = OpenPrecisionDialog(sheet.window);
             ASSERT_NE(dialog, nullptr);
             // Out of range: a refusal would keep the dialog open.
-            Enter(dialog, L"99");
+            EnterPrecision(dialog, L"99");
             c.close(dialog);
-            ASSERT_TRUE(WaitUntilGone(dialog));
-            Sync(sheet.window);
+            ASSERT_TRUE(AwaitClosed(dialog, sheet.window));
             EXPECT_EQ(g_precision, 7);
             EXPECT_EQ(StoredPrecision(), std::nullopt);
         }
@@ -196,21 +177,22 @@ TEST(PrecisionDialog, UpDownStepsAndStopsAtZeroAndTen)
         {L"5", kUpArrow, L"6"}, {L"10", kUpArrow, L"10"}, {L"5", kDownArrow, L"4"}, {L"0", kDownArrow, L"0"},
     };
     RunFrom(std::nullopt, [&](const Sheet& sheet) {
-        HWND dialog = OpenDialog(sheet);
+        HWND dialog = OpenPrecisionDialog(sheet.window);
         ASSERT_NE(dialog, nullptr);
+        HWND field = PrecisionField(dialog);
         HWND spin = Item(dialog, IDC_PRECISION_SPIN);
         RECT area;
         GetClientRect(spin, &area);
         for (const Case& c : cases) {
-            SetWindowTextW(Field(dialog), c.start);
+            SetWindowTextW(field, c.start);
             if (c.action == kUpKey || c.action == kDownKey) {
-                PressKey(Field(dialog), c.action == kUpKey ? VK_UP : VK_DOWN);
+                PressKey(field, c.action == kUpKey ? VK_UP : VK_DOWN);
             } else {
                 const int y = c.action == kUpArrow ? area.bottom / 4 : area.bottom * 3 / 4;
                 SendMessageW(spin, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(area.right / 2, y));
                 SendMessageW(spin, WM_LBUTTONUP, 0, MAKELPARAM(area.right / 2, y));
             }
-            EXPECT_EQ(TextOf(Field(dialog)), c.expected) << "from " << c.start << ", action " << c.action;
+            EXPECT_EQ(TextOf(field), c.expected) << "from " << c.start << ", action " << c.action;
         }
         EXPECT_TRUE(CloseWith(dialog, IDCANCEL));
     });
@@ -219,22 +201,15 @@ TEST(PrecisionDialog, UpDownStepsAndStopsAtZeroAndTen)
 TEST(PrecisionDialog, TheNextConversionUsesTheNewPrecision)
 {
     RunFrom(std::nullopt, [](const Sheet& sheet) {
-        HWND page = sheet.ShowPage(kLength);
-        const int km = PositionOfUnit(Item(page, IDC_TO_UNIT), kLength, "km");
-        Select(page, IDC_FROM_UNIT, PositionOfUnit(Item(page, IDC_FROM_UNIT), kLength, "m"));
-        Select(page, IDC_TO_UNIT, km);
-        Type(Item(page, IDC_VALUE), L"1234");
-        ASSERT_EQ(TextOf(Item(page, IDC_RESULT)), L"1.23400 km");
+        const Conversion f = MetreToKilometre(sheet);
+        Type(f.value, L"1234");
+        ASSERT_EQ(TextOf(f.result), L"1.23400 km");
 
-        HWND dialog = OpenDialog(sheet);
-        ASSERT_NE(dialog, nullptr);
-        Enter(dialog, L"2");
-        PressButton(dialog, IDOK);
-        ASSERT_TRUE(WaitUntilGone(dialog));
+        ASSERT_TRUE(SetPrecision(sheet.window, L"2"));
         // What is on screen keeps its decimals until the page converts again.
-        EXPECT_EQ(TextOf(Item(page, IDC_RESULT)), L"1.23400 km");
-        Select(page, IDC_TO_UNIT, km);
-        EXPECT_EQ(TextOf(Item(page, IDC_RESULT)), L"1.23 km");
-        EXPECT_EQ(TextOf(Item(page, IDC_VALUE)), L"1234.00 m");
+        EXPECT_EQ(TextOf(f.result), L"1.23400 km");
+        ConvertAgain(f);
+        EXPECT_EQ(TextOf(f.result), L"1.23 km");
+        EXPECT_EQ(TextOf(f.value), L"1234.00 m");
     });
 }

@@ -13,10 +13,10 @@
 #include "res/resource.h"
 #include "shell/units_app.h"
 #include "tests/gui/modal_probe.h"
+#include "tests/gui/precision_driver.h"
 #include "tests/gui/robustness_probe.h"
 #include "tests/gui/sheet_harness.h"
 #include "tests/support/settings_store.h"
-#include "units/units.h"
 
 using namespace std::string_literals;
 
@@ -102,20 +102,6 @@ void Put(const Stored& stored)
     RegCloseKey(key);
 }
 
-// As the user does it: the precision dialog, the field emptied, `typed`, OK.
-void ConfirmPrecision(const Sheet& sheet, const std::wstring& shown, const wchar_t* typed)
-{
-    HWND dialog = OpenBySystemCommand(sheet.window, IDM_PRECISION, L"Nastavení přesnosti");
-    ASSERT_NE(dialog, nullptr);
-    HWND field = Item(dialog, IDC_PRECISION);
-    EXPECT_EQ(TextOf(field), shown);
-    SendMessageW(field, EM_SETSEL, 0, -1);
-    Type(field, L"\b"s + typed);
-    PressButton(dialog, IDOK);
-    ASSERT_TRUE(WaitUntilGone(dialog));
-    Sync(sheet.window);  // the write follows DoModal's return
-}
-
 }  // namespace
 
 // The profile read itself, as the sheet makes it when it starts: no window
@@ -166,7 +152,9 @@ TEST(PrecisionLoad, TheSheetShowsTheLoadedValueAndTheDialogWritesOverIt)
             EXPECT_EQ(TextOf(f.value), stored.value);
             EXPECT_EQ(TextOf(f.result), stored.result);
             EXPECT_EQ(ReadStoredRaw(), before);  // converting wrote nothing
-            ConfirmPrecision(sheet, std::to_wstring(stored.loaded), L"7");
+            std::wstring shown;
+            ASSERT_TRUE(SetPrecision(sheet.window, L"7", &shown));
+            EXPECT_EQ(shown, std::to_wstring(stored.loaded));
             EXPECT_EQ(g_precision, 7);
             EXPECT_EQ(ReadStoredRaw(), StoredRaw(std::pair(DWORD{REG_DWORD}, std::vector<BYTE>{7, 0, 0, 0})));
         }
@@ -193,14 +181,16 @@ TEST(PrecisionLoad, ReadOnlyStoreLoadsAndAFailedWriteIsSilent)
         Type(f.value, L"5");
         EXPECT_EQ(TextOf(f.result), L"0.005 km");
 
-        ConfirmPrecision(sheet, L"3", L"8");
+        std::wstring shown;
+        ASSERT_TRUE(SetPrecision(sheet.window, L"8", &shown));
+        EXPECT_EQ(shown, L"3");
         // The failed write is over once the sheet's thread has taken all
         // that was queued for it; a message would be open by then.
         ASSERT_TRUE(Settle(sheet.window));
         EXPECT_EQ(AnyWindowOwnedBy(sheet.window), nullptr);
         EXPECT_EQ(g_precision, 8);
         EXPECT_EQ(StoredPrecision(), std::optional<DWORD>(3));
-        Select(f.page, IDC_TO_UNIT, PositionOfUnit(Item(f.page, IDC_TO_UNIT), kLength, "km"));
+        ConvertAgain(f);
         EXPECT_EQ(TextOf(f.result), L"0.00500000 km");
         EXPECT_EQ(TextOf(f.value), L"5.00000000 m");
         EXPECT_TRUE(Responsive(sheet.window));

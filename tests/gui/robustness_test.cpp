@@ -6,9 +6,6 @@
 
 #include "tests/gui/robustness_probe.h"
 #include "tests/gui/sheet_harness.h"
-#include "units/units.h"
-
-using namespace std::string_literals;
 
 namespace {
 
@@ -55,18 +52,9 @@ TEST(RobustnessInput, EveryBadEntryEndsInADefinedText)
     const Case cases[] = {
         {"typed lone high surrogate", Route::kTyped, L"\xD800", zero, zeroKm},
         {"typed surrogate after a digit", Route::kTyped, L"3\xDBFF", L"3.00000 m", L"0.00300 km"},
-        {"set surrogate before a digit", Route::kSetText,
-         L"\xD800"
-         L"5",
-         zero, zeroKm},
-        {"set surrogate inside a number", Route::kSetText,
-         L"1\xD800"
-         L"2",
-         L"1.00000 m", L"0.00100 km"},
-        {"set reversed pair", Route::kSetText,
-         L"\xDE00\xD83D"
-         L"7",
-         zero, zeroKm},
+        {"set surrogate before a digit", Route::kSetText, {L'\xD800', L'5'}, zero, zeroKm},
+        {"set surrogate inside a number", Route::kSetText, {L'1', L'\xD800', L'2'}, L"1.00000 m", L"0.00100 km"},
+        {"set reversed pair", Route::kSetText, {L'\xDE00', L'\xD83D', L'7'}, zero, zeroKm},
         {"pasted surrogate after a digit", Route::kPasted, L"2\xDFFF", L"2.00000 m", L"0.00200 km"},
         // Control characters that are not editing commands of the field
         // (^C, ^V, ^X, ^Z and backspace are): the field takes none of them.
@@ -74,23 +62,11 @@ TEST(RobustnessInput, EveryBadEntryEndsInADefinedText)
          L"4\x01\x02\x04\x05\x06\x07\t\n\x0B\x0C\r\x0E\x0F\x10\x11\x12\x13\x14\x15\x17\x19\x1B\x1C\x1D\x1E\x1F\x7F",
          L"4.00000 m", L"0.00400 km"},
         {"set tab before a number", Route::kSetText, L"\t5", L"5.00000 m", L"0.00500 km"},
-        {"set vertical tab and form feed", Route::kSetText,
-         L"\x0B\x0C"
-         L"6",
-         L"6.00000 m", L"0.00600 km"},
-        {"set ^A before a number", Route::kSetText,
-         L"\x01"
-         L"5",
-         zero, zeroKm},
-        {"set file separator before a number", Route::kSetText,
-         L"\x1C"
-         L"5",
-         zero, zeroKm},
+        {"set vertical tab and form feed", Route::kSetText, L"\v\f6", L"6.00000 m", L"0.00600 km"},
+        {"set ^A before a number", Route::kSetText, {L'\x01', L'5'}, zero, zeroKm},
+        {"set file separator before a number", Route::kSetText, {L'\x1C', L'5'}, zero, zeroKm},
         {"pasted tab before a number", Route::kPasted, L"\t8", L"8.00000 m", L"0.00800 km"},
-        {"pasted NUL inside", Route::kPasted,
-         L"6\0"
-         L"9"s,
-         L"6.00000 m", L"0.00600 km"},
+        {"pasted NUL inside", Route::kPasted, {L'6', L'\0', L'9'}, L"6.00000 m", L"0.00600 km"},
         {"thousand nines", Route::kSetText, std::wstring(1000, L'9'), L"inf m", L"inf km"},
         {"thousand digits, e-995", Route::kPasted, L"1" + std::wstring(999, L'0') + L"e-995", L"10000.00000 m",
          L"10.00000 km"},

@@ -10,6 +10,7 @@
 #include "shell/units_app.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/modal_run.h"
+#include "tests/support/program_windows.h"
 #include "units/units.h"
 
 HWND Sheet::ShowPage(int index) const
@@ -28,7 +29,7 @@ bool RunSheet(const std::function<void(const Sheet&)>& body)
     g_unitCount = 0;
     g_precision = 0;
     ModalRun run;
-    run.find = [](DWORD uiThread) { return FindTopWindow(OwnedBy(uiThread, nullptr, L"Jednotar jednotek")); };
+    run.find = [](DWORD uiThread) { return FindTopWindow(OwnedBy(uiThread, nullptr, kSheetCaption)); };
     run.body = [&](HWND window) {
         const Sheet sheet{window};
         // The start page lists its units on its first paint; give it the
@@ -69,15 +70,46 @@ void PressKey(HWND field, UINT virtualKey)
     SendMessageW(field, WM_KEYUP, virtualKey, 0xC0000001);
 }
 
+void ConvertAgain(const Conversion& conversion)
+{
+    Select(conversion.page, IDC_TO_UNIT, PositionOfUnit(Item(conversion.page, IDC_TO_UNIT), kLength, "km"));
+}
+
+std::vector<GoldenUnit> GoldenRowsOf(int category)
+{
+    std::vector<GoldenUnit> rows;
+    for (const GoldenUnit& unit : GoldenUnits())
+        if (unit.category == category)
+            rows.push_back(unit);
+    return rows;
+}
+
+const GoldenUnit* GoldenUnitOf(int category, const char* abbreviation)
+{
+    for (const GoldenUnit& unit : GoldenUnits())
+        if (unit.category == category && unit.abbreviation == abbreviation)
+            return &unit;
+    return nullptr;
+}
+
+void Erase(HWND field)
+{
+    SendMessageW(field, EM_SETSEL, 0, -1);
+    Type(field, L"\b");
+}
+
 int PositionOfUnit(HWND list, int category, const char* abbreviation)
 {
+    const GoldenUnit* unit = GoldenUnitOf(category, abbreviation);
+    return unit ? PositionOfRow(list, unit->row) : -1;
+}
+
+int PositionOfRow(HWND list, int row)
+{
     const int count = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
-    for (int position = 0; position < count; ++position) {
-        const int row = static_cast<int>(SendMessageW(list, CB_GETITEMDATA, static_cast<WPARAM>(position), 0));
-        if (row >= 0 && row < kTableRows && g_units[row].category == category &&
-            std::string(g_units[row].abbreviation) == abbreviation)
+    for (int position = 0; position < count; ++position)
+        if (SendMessageW(list, CB_GETITEMDATA, static_cast<WPARAM>(position), 0) == row)
             return position;
-    }
     return -1;
 }
 

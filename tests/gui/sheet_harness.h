@@ -6,6 +6,9 @@
 
 #include <functional>
 #include <string>
+#include <vector>
+
+#include "tests/golden/golden_units.h"
 
 #include "tests/support/text.h"
 #include "tests/support/wait.h"
@@ -33,9 +36,17 @@ struct Conversion {
     HWND page, value, result;
 };
 Conversion MetreToKilometre(const Sheet& sheet);
+// Picks kilometre in the "to" list again: the page converts anew.
+void ConvertAgain(const Conversion& conversion);
 void Type(HWND field, const std::wstring& keys);  // WM_CHAR per character
 void PressKey(HWND field, UINT virtualKey);       // WM_KEYDOWN + WM_KEYUP
-// The list position whose item data is the table row with this abbreviation
-// in `category`, -1 if none.
+void Erase(HWND field);                           // the whole text selected, then Backspace
+// The golden table's rows of `category`, in table order.
+std::vector<GoldenUnit> GoldenRowsOf(int category);
+// Its first row of `category` with this abbreviation, null if none.
+const GoldenUnit* GoldenUnitOf(int category, const char* abbreviation);
+// The list position whose item data is that row, -1 if none.
 int PositionOfUnit(HWND list, int category, const char* abbreviation);
+// The list position whose item data is `row`, -1 if none.
+int PositionOfRow(HWND list, int row);
 bool PutOnClipboard(const std::wstring& text);

@@ -29,8 +29,8 @@ TEST(Sheet, TabsStandInRosterOrderAndStartOnLength)
                                                 L"Hustota", L"Síla",  L"Tlak",     L"Práce",   L"Výkon",
                                                 L"Úhel",    L"Čas",   L"Rychlost", L"Průtok"};
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
-        EXPECT_EQ(TabTitlesOf(reinterpret_cast<HWND>(SendMessageW(sheet.window, PSM_GETTABCONTROL, 0, 0))), expected);
         HWND tabs = reinterpret_cast<HWND>(SendMessageW(sheet.window, PSM_GETTABCONTROL, 0, 0));
+        EXPECT_EQ(TabTitlesOf(tabs), expected);
         EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 0);
         HWND fromList = Item(sheet.CurrentPage(), IDC_FROM_UNIT);
         EXPECT_EQ(ItemTextOf(fromList, 0), L"metr");

@@ -1,16 +1,15 @@
 // The sheet's system-menu commands and the dispatch of WM_SYSCOMMAND.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 
 #include "res/resource.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
+#include "tests/support/program_windows.h"
 
 namespace {
-
-constexpr wchar_t kAboutCaption[] = L"O programu Jednotar";
-constexpr wchar_t kPrecisionCaption[] = L"Nastavení přesnosti";
 
 bool IsSeparator(HMENU menu, int position)
 {
@@ -29,18 +28,13 @@ std::wstring ItemText(HMENU menu, int position)
 
 }  // namespace
 
-// A separator and the two commands end the menu; each item, picked by the id
-// the menu carries, opens its own dialog.
+// A separator and the two commands end the menu, in the order of
+// kSystemMenuDialogs; each item, picked by the id the menu carries, opens its
+// own dialog.
 TEST(SystemMenu, EndsWithTwoCommandsThatOpenTheirDialogs)
 {
-    struct Case {
-        int fromEnd;
-        UINT id;
-        const wchar_t* text;
-        const wchar_t* caption;
-    };
-    const Case cases[] = {{2, IDM_PRECISION, L"&Nastavení přesnosti...", kPrecisionCaption},
-                          {1, IDM_ABOUT, L"&O programu Jednotar...", kAboutCaption}};
+    const wchar_t* const texts[] = {L"&Nastavení přesnosti...", L"&O programu Jednotar..."};
+    static_assert(std::size(kSystemMenuDialogs) == 2 && std::size(texts) == 2);
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
         HMENU menu = GetSystemMenu(sheet.window, FALSE);
         ASSERT_NE(menu, nullptr);
@@ -48,12 +42,13 @@ TEST(SystemMenu, EndsWithTwoCommandsThatOpenTheirDialogs)
         ASSERT_GE(count, 4);  // the platform's own items come first
         EXPECT_TRUE(IsSeparator(menu, count - 3));
         EXPECT_FALSE(IsSeparator(menu, count - 4));
-        for (const Case& c : cases) {
-            const int position = count - c.fromEnd;
-            EXPECT_EQ(GetMenuItemID(menu, position), c.id);
-            EXPECT_EQ(ItemText(menu, position), c.text);
-            HWND dialog = OpenBySystemCommand(sheet.window, GetMenuItemID(menu, position), c.caption);
-            ASSERT_NE(dialog, nullptr) << "item " << position;
+        for (int i = 0; i < 2; ++i) {
+            const SystemMenuDialog& d = kSystemMenuDialogs[i];
+            const int position = count - 2 + i;
+            EXPECT_EQ(GetMenuItemID(menu, position), d.command);
+            EXPECT_EQ(ItemText(menu, position), texts[i]);
+            HWND dialog = OpenBySystemCommand(sheet.window, GetMenuItemID(menu, position), d.caption);
+            ASSERT_NE(dialog, nullptr) << d.name;
             EXPECT_TRUE(CloseWith(dialog, IDCANCEL));
         }
     }));
