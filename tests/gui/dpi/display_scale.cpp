@@ -20,15 +20,15 @@ namespace {
 // system font when it has none, as the control then draws in it).
 class ControlFontDc : public CClientDC {
 public:
-    explicit ControlFontDc(HWND control) : CClientDC(control)
-    {
-        HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0));
-        m_old = ::SelectObject(m_hDC, font ? font : GetStockObject(SYSTEM_FONT));
-    }
-    ~ControlFontDc() override { ::SelectObject(m_hDC, m_old); }
+    explicit ControlFontDc(HWND control) : CClientDC(control), m_font(*this, FontOf(control)) {}
 
 private:
-    HGDIOBJ m_old;
+    static HGDIOBJ FontOf(HWND control)
+    {
+        HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0));
+        return font ? font : GetStockObject(SYSTEM_FONT);
+    }
+    ScopedSelect m_font;
 };
 
 // What is drawn of a text with prefix processing: "&x" shows "x", "&&" shows "&".

@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <set>
 
 #include "framework/dpi.h"
+#include "framework/gdi.h"
 #include "framework/string_utf8.h"
 #include "pages/page_roster.h"
 #include "res/resource.h"
@@ -51,13 +53,6 @@ void ExpectCentred(const RECT& inner, const RECT& outer, const char* what)
     EXPECT_NEAR(inner.top - outer.top, outer.bottom - inner.bottom, 1) << what;
 }
 
-void ExpectInside(const RECT& inner, const RECT& outer, const char* what)
-{
-    EXPECT_TRUE(inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-                inner.bottom <= outer.bottom)
-        << what;
-}
-
 // Along each axis: a window that fits the work area lies inside it; one
 // that does not starts where the work area starts, its top-left corner and
 // title bar in sight.
@@ -76,6 +71,18 @@ void ExpectKeptInside(const RECT& window, const RECT& work, const char* what)
         EXPECT_LE(window.bottom, work.bottom) << what;
     } else {
         EXPECT_EQ(window.top, work.top) << what;
+    }
+}
+
+// Opens each dialog of the system menu over the sheet, hands its rectangle
+// to `check` and closes it.
+void OverEachDialog(const Sheet& sheet, const std::function<void(const RECT&, const char*)>& check)
+{
+    for (const SystemMenuDialog& d : kSystemMenuDialogs) {
+        HWND dialog = OpenBySystemCommand(sheet.window, d.command, d.caption);
+        ASSERT_NE(dialog, nullptr) << d.name;
+        check(WindowRect(dialog), d.name);
+        EXPECT_TRUE(CloseWith(dialog, IDCANCEL));
     }
 }
 
@@ -149,14 +156,10 @@ TEST(DisplayScale, SheetOpensCentredAndTheDialogsOverIt)
         const RECT sheetRect = WindowRect(sheet.window);
         std::printf("%u DPI:\n", ConfiguredDpi());
         ExpectCentred(sheetRect, work, "sheet");
-        for (const SystemMenuDialog& d : kSystemMenuDialogs) {
-            HWND dialog = OpenBySystemCommand(sheet.window, d.command, d.caption);
-            ASSERT_NE(dialog, nullptr) << d.name;
-            const RECT rect = WindowRect(dialog);
-            ExpectCentred(rect, sheetRect, d.name);
-            ExpectInside(rect, work, d.name);
-            EXPECT_TRUE(CloseWith(dialog, IDCANCEL));
-        }
+        OverEachDialog(sheet, [&](const RECT& rect, const char* name) {
+            ExpectCentred(rect, sheetRect, name);
+            ExpectKeptInside(rect, work, name);
+        });
     }));
 }
 
@@ -172,20 +175,19 @@ TEST(SmallScreen, SheetOpensAtTheWorkAreasCornerAndTheDialogsInsideIt)
         ASSERT_GT(sheetRect.right - sheetRect.left, work.right - work.left) << "the screen is as wide as the sheet";
         ASSERT_GT(sheetRect.bottom - sheetRect.top, work.bottom - work.top) << "the screen is as high as the sheet";
         ExpectKeptInside(sheetRect, work, "sheet");
-        for (const SystemMenuDialog& d : kSystemMenuDialogs) {
-            HWND dialog = OpenBySystemCommand(sheet.window, d.command, d.caption);
-            ASSERT_NE(dialog, nullptr) << d.name;
-            ExpectKeptInside(WindowRect(dialog), work, d.name);
-            EXPECT_TRUE(CloseWith(dialog, IDCANCEL));
-        }
+        OverEachDialog(sheet, [&](const RECT& rect, const char* name) { ExpectKeptInside(rect, work, name); });
     }));
 }
 
 TEST(DisplayScale, AboutLogoGrowsWithTheScaleAndStaysCrisp)
 {
-    HBITMAP original = static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_LOGO), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    ASSERT_NE(original, nullptr);
+    CBitmap original;
+    ASSERT_TRUE(original.LoadBitmap(IDB_LOGO));
+    BITMAP size{};
+    original.GetBitmap(&size);
+    const CMemoryDC memory(nullptr);
+    const ScopedSelect logoBitmap(memory, original);
+    const Capture bitmap = CaptureDc(memory.m_hDC, size.bmWidth, size.bmHeight);
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
         HWND about = OpenBySystemCommand(sheet.window, IDM_ABOUT, kAboutCaption);
         ASSERT_NE(about, nullptr);
@@ -196,40 +198,27 @@ TEST(DisplayScale, AboutLogoGrowsWithTheScaleAndStaysCrisp)
         ASSERT_NE(logo, nullptr);
         Repaint(about);
         const Capture shown = CaptureClient(logo);
-        BITMAP size{};
-        GetObjectW(original, sizeof(size), &size);
-        std::printf("%u DPI: logo %d x %d (bitmap %ld x %ld)\n", ConfiguredDpi(), shown.width, shown.height,
-                    size.bmWidth, size.bmHeight);
-        EXPECT_EQ(shown.width, Scaled(size.bmWidth));
-        EXPECT_EQ(shown.height, Scaled(size.bmHeight));
+        std::printf("%u DPI: logo %d x %d (bitmap %d x %d)\n", ConfiguredDpi(), shown.width, shown.height, bitmap.width,
+                    bitmap.height);
+        EXPECT_EQ(shown.width, Scaled(bitmap.width));
+        EXPECT_EQ(shown.height, Scaled(bitmap.height));
 
         // Crisp: no colour that the bitmap does not have (nothing blended),
         // and at a whole multiple each pixel is a block of equal pixels.
-        const HWND desktop = GetDesktopWindow();
-        HDC screen = GetDC(desktop);
-        HDC memory = CreateCompatibleDC(screen);
-        HGDIOBJ old = SelectObject(memory, original);
-        std::set<COLORREF> colours;
-        for (int y = 0; y < size.bmHeight; ++y)
-            for (int x = 0; x < size.bmWidth; ++x)
-                colours.insert(GetPixel(memory, x, y));
+        const std::set<COLORREF> colours(bitmap.pixels.begin(), bitmap.pixels.end());
         const int multiple = static_cast<int>(ConfiguredDpi()) % 96 == 0 ? static_cast<int>(ConfiguredDpi()) / 96 : 0;
         int blended = 0;
         int wrongBlocks = 0;
         for (int y = 0; y < shown.height; ++y)
             for (int x = 0; x < shown.width; ++x) {
                 blended += colours.count(shown.At(x, y)) == 0;
-                if (multiple && shown.At(x, y) != GetPixel(memory, x / multiple, y / multiple))
+                if (multiple && shown.At(x, y) != bitmap.At(x / multiple, y / multiple))
                     ++wrongBlocks;
             }
-        SelectObject(memory, old);
-        DeleteDC(memory);
-        ReleaseDC(desktop, screen);
         EXPECT_EQ(blended, 0);
         EXPECT_EQ(wrongBlocks, 0);
         EXPECT_TRUE(CloseWith(about, IDOK));
     }));
-    DeleteObject(original);
 }
 
 TEST(DisplayScale, SheetTakesTheSuggestedRectangleWhenTheScaleChanges)
