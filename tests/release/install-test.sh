@@ -9,11 +9,11 @@
 #    shortcut and registration and keeps the user's setting;
 # 2. the same for the current user only (/CurrentUser);
 # 3. into a folder chosen with /D=.
-# Every check is reported; the exit status is the number of failed checks
-# (capped), 0 when all passed. Wine runs through tools/wine-run, in one
-# prefix kept across its calls and removed at the end, whatever the outcome.
+# Every check is reported (checks.sh). Wine runs through tools/wine-run, in
+# one prefix kept across its calls and removed at the end, whatever the outcome.
 set -euo pipefail
-[ $# -eq 4 ] || { echo "usage: $0 SETUP.exe jednotar.exe window_probe.exe VERSION" >&2; exit 2; }
+. "$(dirname "$0")/checks.sh"
+[ $# -eq 4 ] || usage "SETUP.exe jednotar.exe window_probe.exe VERSION"
 setup=$(realpath "$1") built_exe=$(realpath "$2") probe=$(realpath "$3") version=$4
 wine_run=$(realpath "$(dirname "$0")/../../tools/wine-run")
 
@@ -31,13 +31,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-failures=0
-pass() { echo "ok   $*"; }
-fail() { echo "FAIL $*"; failures=$((failures + 1)); }
-check() {  # check DESCRIPTION COMMAND...
-  local what=$1; shift
-  if "$@"; then pass "$what"; else fail "$what"; fi
-}
 section() { echo; echo "== $*"; }
 
 # Runs a Windows program in the prefix and returns its exit status.
@@ -102,14 +95,13 @@ reg_value() {  # reg_value KEY NAME
 }
 reg_key_exists() { [ "$(tr -d '\r ' < "$snap/${snap_file[$1]}.status")" = 0 ]; }
 reg_key_absent() { ! reg_key_exists "$1"; }
-equals() { [ "$1" = "$2" ] || { echo "     got '$1', expected '$2'"; return 1; }; }
 
 # Checks an installation in WINDIR (a Windows path) with its registration
 # under KEY and its shortcut in the Start menu's programs folder SMPROGRAMS.
 check_installed() {  # check_installed WINDIR KEY SMPROGRAMS
   local windir=$1 key=$2 smprograms=$3 dir lnk
   dir=$(unix_path "$windir")
-  check "jednotar.exe in $windir is the built program" cmp -s "$dir/jednotar.exe" "$built_exe"
+  check "jednotar.exe in $windir is the built program" identical "$dir/jednotar.exe" "$built_exe"
   check "uninstall.exe in $windir" test -f "$dir/uninstall.exe"
   lnk="$(unix_path "$smprograms")/$app.lnk"
   check "Start-menu shortcut $smprograms\\$app.lnk" test -f "$lnk"
@@ -195,7 +187,7 @@ check "nothing in the per-user folder" test ! -e "$(unix_path "$user_dir")"
 snapshot "${lines[@]}"
 check "installing again over it exits with status 0" status_of_setup
 check "still the built program after installing again" \
-  cmp -s "$(unix_path "$machine_dir")/jednotar.exe" "$built_exe"
+  identical "$(unix_path "$machine_dir")/jednotar.exe" "$built_exe"
 check "still one registration, in place" \
   equals "$(reg_value "$uninst_key_machine" InstallLocation)" "$machine_dir"
 
@@ -253,14 +245,11 @@ mapfile -t lines < <(setup_lines /S /CurrentUser "/D=$chosen_dir")
 snapshot "${lines[@]}"
 check "silent install with /D= exits with status 0" status_of_setup
 check "jednotar.exe in the chosen folder is the built program" \
-  cmp -s "$(unix_path "$chosen_dir")/jednotar.exe" "$built_exe"
+  identical "$(unix_path "$chosen_dir")/jednotar.exe" "$built_exe"
 check "InstallLocation is the chosen folder" \
   equals "$(reg_value "$uninst_key_user" InstallLocation)" "$chosen_dir"
 quiet_uninstall "$uninst_key_user"
 snapshot
 check_removed "$chosen_dir" "$uninst_key_user" "$user_programs"
 
-echo
-if [ "$failures" -eq 0 ]; then echo "all checks passed"; else echo "$failures checks failed"; fi
-[ "$failures" -le 100 ] || failures=100
-exit "$failures"
+summary

@@ -9,15 +9,13 @@
 # generator, compiler launcher); the second build is the release target
 # alone, without tests. WORK_DIR is emptied and holds the copy and its build.
 set -euo pipefail
-[ $# -ge 6 ] && [ "$6" = "--" ] || {
-  echo "usage: $0 SOURCE_DIR FIRST_BUILD_DIR RELEASE_DIR VERSION WORK_DIR -- CMAKE_ARGS..." >&2
-  exit 2
-}
+. "$(dirname "$0")/checks.sh"
+[ $# -ge 6 ] && [ "$6" = "--" ] || usage "SOURCE_DIR FIRST_BUILD_DIR RELEASE_DIR VERSION WORK_DIR -- CMAKE_ARGS..."
 src=$(realpath "$1") first=$(realpath "$2") first_release=$(realpath "$3") version=$4 work=$5
 shift 6
 
 epoch=$(cat "$first/source-date.txt")
-[ -n "$epoch" ] || { echo "FAIL the first build has no source date (no git, no SOURCE_DATE_EPOCH)"; exit 1; }
+[ -n "$epoch" ] || { fail "the first build has no source date (no git, no SOURCE_DATE_EPOCH)"; summary; }
 
 # The copy is what the first build was built from: every file git tracks or
 # would track, as it is in the working tree, and no .git (its source date
@@ -56,14 +54,8 @@ export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$src}
 SOURCE_DATE_EPOCH=$epoch cmake -S "$copy" -B "$build" -DBUILD_TESTING=OFF "${args[@]}" >/dev/null
 SOURCE_DATE_EPOCH=$epoch cmake --build "$build" --target release --parallel 2 >/dev/null
 
-failures=0
 same() {  # same NAME FIRST SECOND
-  if cmp -s "$2" "$3"; then
-    echo "ok   $1 is the same in both builds ($(sha256sum "$2" | cut -c1-16)...)"
-  else
-    echo "FAIL $1 differs: $(cmp -l "$2" "$3" 2>/dev/null | wc -l) bytes, first at $(cmp "$2" "$3" | sed 's/.*: //')"
-    failures=$((failures + 1))
-  fi
+  check "$1 is the same in both builds ($(sha256sum "$2" | cut -c1-16)...)" identical "$2" "$3"
 }
 same jednotar.exe "$first/jednotar.exe" "$build/jednotar.exe"
 same "jednotar-$version-setup.exe" "$first_release/jednotar-$version-setup.exe" \
@@ -71,10 +63,5 @@ same "jednotar-$version-setup.exe" "$first_release/jednotar-$version-setup.exe" 
 same "jednotar-$version-portable.zip" "$first_release/jednotar-$version-portable.zip" \
   "$build/release/jednotar-$version-portable.zip"
 
-if [ "$failures" -eq 0 ]; then
-  echo "all checks passed"
-  rm -rf "$work"
-else
-  echo "$failures checks failed (the second build is kept in $build)"
-fi
-exit "$failures"
+[ "$failures" -gt 0 ] || rm -rf "$work"
+summary "the second build is kept in $build"

@@ -7,36 +7,27 @@
 # setting's registry key and how to delete it; SHA256SUMS lists exactly the
 # zip and the installer, with their right checksums.
 set -euo pipefail
-[ $# -eq 3 ] || { echo "usage: $0 RELEASE_DIR jednotar.exe VERSION" >&2; exit 2; }
+. "$(dirname "$0")/checks.sh"
+[ $# -eq 3 ] || usage "RELEASE_DIR jednotar.exe VERSION"
 dir=$(realpath "$1") built_exe=$(realpath "$2") version=$3
 zip="$dir/jednotar-$version-portable.zip"
 setup_name="jednotar-$version-setup.exe"
-
-failures=0
-check() {
-  local what=$1; shift
-  if "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
-}
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
 check "the zip exists" test -f "$zip"
-holds_exactly_the_two() {
-  local list
-  list=$(cmake -E tar tf "$zip" | sort | tr '\n' ' ')
-  [ "$list" = "README.txt jednotar.exe " ] || { echo "     it holds: $list"; return 1; }
-}
-check "the zip holds exactly jednotar.exe and README.txt" holds_exactly_the_two
+check "the zip holds exactly jednotar.exe and README.txt" \
+  equals "$(cmake -E tar tf "$zip" | sort | tr '\n' ' ')" "README.txt jednotar.exe "
 
 mkdir "$tmp/x"
 # A missing or damaged zip is reported by the checks below, not here.
 (cd "$tmp/x" && cmake -E tar xf "$zip") || true
-check "its jednotar.exe is byte-identical to the build's" cmp -s "$tmp/x/jednotar.exe" "$built_exe"
+check "its jednotar.exe is byte-identical to the build's" identical "$tmp/x/jednotar.exe" "$built_exe"
 
 readme="$tmp/x/README.txt"
 check "README.txt starts with a UTF-8 byte-order mark" \
-  test "$(head -c 3 "$readme" | od -An -tx1 | tr -d ' \n')" = "efbbbf"
+  equals "$(head -c 3 "$readme" | od -An -tx1 | tr -d ' \n')" efbbbf
 check "README.txt has CRLF line ends only" \
   test "$(tr -cd '\n' < "$readme" | wc -c)" -eq "$(grep -c $'\r$' "$readme")" -a -s "$readme"
 check "README.txt is valid UTF-8" iconv -f UTF-8 -t UTF-8 -o /dev/null "$readme"
@@ -49,8 +40,7 @@ check "README.txt has no unreplaced @placeholders@" bash -c '! grep -q "@[A-Z_]*
 
 sums="$dir/SHA256SUMS"
 check "SHA256SUMS lists exactly the zip and the installer" \
-  test "$(awk '{print $2}' "$sums" | sort | tr '\n' ' ')" = "$(basename "$zip") $setup_name "
+  equals "$(awk '{print $2}' "$sums" | sort | tr '\n' ' ')" "$(basename "$zip") $setup_name "
 check "SHA256SUMS matches both files" bash -c 'cd "$1" && sha256sum --quiet -c SHA256SUMS' _ "$dir"
 
-if [ "$failures" -eq 0 ]; then echo "all checks passed"; else echo "$failures checks failed"; fi
-exit "$failures"
+summary
