@@ -9,20 +9,6 @@
 #include "tests/gui/sheet_harness.h"
 #include "tests/support/program_windows.h"
 
-namespace {
-
-constexpr wchar_t kWebAddress[] = L"https://www.brodvik.example/";
-constexpr wchar_t kMailAddress[] = L"info@brodvik.example";
-
-std::wstring DialogFace(HWND dialog)
-{
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(dialog, WM_GETFONT, 0, 0)), sizeof(font), &font);
-    return font.lfFaceName;
-}
-
-}  // namespace
-
 TEST(AboutBox, BothLinksAreUnvisitedAtEveryOpening)
 {
     LaunchTargets targets;
@@ -37,12 +23,13 @@ TEST(AboutBox, BothLinksAreUnvisitedAtEveryOpening)
             HWND mail = Item(about, IDC_MAIL_LINK);
             EXPECT_EQ(TextOf(web), kWebAddress);
             EXPECT_EQ(TextOf(mail), kMailAddress);
+            const LOGFONTW dialogFont = LogFontOf(reinterpret_cast<HGDIOBJ>(SendMessageW(about, WM_GETFONT, 0, 0)));
             for (HWND label : {web, mail}) {
                 const LinkLook look = QueryLook(label);
                 EXPECT_TRUE(look.linkBrush);
                 EXPECT_EQ(look.textColor, kUnvisited);
                 EXPECT_TRUE(look.logFont.lfUnderline);
-                EXPECT_EQ(look.logFont.lfFaceName, DialogFace(about));
+                EXPECT_STREQ(look.logFont.lfFaceName, dialogFont.lfFaceName);
             }
             if (opening == 1) {
                 // Retargeted before their first click, so no browser starts.

@@ -119,9 +119,8 @@ TEST(DataExchange, CancelEndsWithoutAnExchange)
     NumberDialog dialog;
     const INT_PTR result = RunDialog(dialog, [](HWND window) {
         SendMessageW(GetDlgItem(window, IDC_PRECISION), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"abc"));
-        PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
         // Gone means the modal loop ended: a refusal would have held it open.
-        EXPECT_TRUE(WaitUntilGone(window));
+        EXPECT_TRUE(CloseWith(window, IDCANCEL));
     });
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(dialog.m_exchanges, 1);  // only the first one, into the controls

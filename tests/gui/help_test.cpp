@@ -60,8 +60,7 @@ TEST(Help, ButtonF1AndContextHelpShowTheHelpTextOwnedByTheSheet)
                 EXPECT_NE(seen.text.find(part), std::wstring::npos) << "missing: " << Narrow(part);
             EXPECT_FALSE(IsWindowEnabled(sheet.window));  // modal over the sheet
 
-            PostMessageW(box, WM_COMMAND, IDOK, 0);
-            EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }, 10000));
+            EXPECT_TRUE(CloseWith(box, IDOK));
             EXPECT_TRUE(IsWindowVisible(sheet.window));  // help does not close the sheet
             EXPECT_EQ(WaitForSingleObject(asker, 10000), WAIT_OBJECT_0);
             CloseHandle(asker);

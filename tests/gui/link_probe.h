@@ -9,6 +9,10 @@
 constexpr COLORREF kUnvisited = RGB(0, 0, 220);
 constexpr COLORREF kVisited = RGB(200, 0, 0);
 
+// The maker's addresses, as the About box's two labels show them.
+constexpr wchar_t kWebAddress[] = L"https://www.brodvik.example/";
+constexpr wchar_t kMailAddress[] = L"info@brodvik.example";
+
 // Launch targets whose shell result the test controls. A script is a .bat
 // file in a private temporary folder: the shell's "open" runs it through the
 // command interpreter (success), and it appends its name and whatever it was
@@ -52,8 +56,9 @@ private:
     std::wstring m_previousCommand;
 };
 
-// What the label answers to its colour query, asked as a static control asks
-// its parent before painting: WM_CTLCOLORSTATIC with a fresh DC.
+// What a static's parent, or the label it reflects the query to, answers to
+// its colour query, asked as the static asks before painting:
+// WM_CTLCOLORSTATIC with a fresh DC.
 struct LinkLook {
     bool linkBrush = false;  // the stock null brush
     COLORREF textColor = 0;
@@ -62,6 +67,7 @@ struct LinkLook {
     LOGFONTW logFont{};
 };
 LinkLook QueryLook(HWND label);
+LOGFONTW LogFontOf(HGDIOBJ font);
 
 // A left-button press and release at a point of the label's client area.
 void Click(HWND label, int x = 2, int y = 2);
