@@ -188,15 +188,12 @@ namespace {
 // same thread: made by a CBT hook of its own, as another component might.
 HHOOK g_intruderHook = nullptr;
 HWND g_intruder = nullptr;
-bool g_making = false;
 
 LRESULT CALLBACK MakeIntruderBeforeTheSheet(int code, WPARAM wParam, LPARAM lParam)
 {
     HWND window = reinterpret_cast<HWND>(wParam);
-    if (code == HCBT_CREATEWND && !g_making && !g_intruder && ClassOf(window) == kDialogClass) {
-        g_making = true;
+    if (code == HCBT_CREATEWND && !g_intruder && ClassOf(window) == kDialogClass) {
         g_intruder = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-        g_making = false;
         PostMessageW(window, WM_COMMAND, IDCANCEL, 0);  // the sheet closes at once
     }
     return CallNextHookEx(g_intruderHook, code, wParam, lParam);

@@ -138,8 +138,8 @@ LOGFONTW LogFontOf(HGDIOBJ font)
     return description;
 }
 
-void Click(HWND label, int x, int y)
+void Click(HWND label)
 {
-    SendMessageW(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    SendMessageW(label, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    SendMessageW(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageW(label, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
 }

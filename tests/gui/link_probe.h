@@ -69,5 +69,5 @@ struct LinkLook {
 LinkLook QueryLook(HWND label);
 LOGFONTW LogFontOf(HGDIOBJ font);
 
-// A left-button press and release at a point of the label's client area.
-void Click(HWND label, int x = 2, int y = 2);
+// A left-button press and release near the top left of the label.
+void Click(HWND label);
