@@ -13,7 +13,7 @@ TEST(AboutBox, BothLinksAreUnvisitedAtEveryOpening)
 {
     LaunchTargets targets;
     const std::wstring script = targets.Script(L"web");
-    const MailProgram brokenMail(targets.Missing(L"mail"));  // the e-mail label's launch fails
+    const MailProgram brokenMail(targets.PathOf(L"mail"));  // no such file: the e-mail label's launch fails
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
         for (int opening = 1; opening <= 2; ++opening) {
             SCOPED_TRACE(testing::Message() << "opening " << opening);
@@ -35,7 +35,7 @@ TEST(AboutBox, BothLinksAreUnvisitedAtEveryOpening)
                 // Retargeted before their first click, so no browser starts.
                 SetWindowTextW(web, script.c_str());
                 Click(web);
-                EXPECT_EQ(targets.Runs(script, 1), 1);
+                EXPECT_EQ(targets.Opened(1), std::vector<std::wstring>{L"web"});
                 EXPECT_EQ(QueryLook(web).textColor, kVisited);
                 Click(mail);
                 EXPECT_EQ(QueryLook(mail).textColor, kUnvisited);

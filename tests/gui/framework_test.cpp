@@ -95,6 +95,36 @@ BEGIN_MESSAGE_MAP(ProbeDialog, BaseDialog)
     ON_EN_CHANGE(IDC_PRECISION, &ProbeDialog::OnChange)
 END_MESSAGE_MAP()
 
+// While a sheet is being made, a window of another class appears first on the
+// same thread: made by a CBT hook of its own, as another component might.
+HWND g_intruder = nullptr;
+
+LRESULT CALLBACK MakeIntruderBeforeTheSheet(int code, WPARAM wParam, LPARAM lParam)
+{
+    HWND window = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_CREATEWND && !g_intruder && ClassOf(window) == kDialogClass) {
+        g_intruder = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        PostMessageW(window, WM_COMMAND, IDCANCEL, 0);  // the sheet closes at once
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+class BindingSheet : public CPropertySheet {
+public:
+    BindingSheet() : CPropertySheet(IDS_APP_TITLE) { AddPage(&m_page); }
+    std::wstring m_initialisedClass;  // of the window bound when the sheet initialised
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        m_initialisedClass = ClassOf(m_hWnd);
+        return CPropertySheet::OnInitDialog();
+    }
+
+private:
+    CPropertyPage m_page{IDD_LENGTH_PAGE};
+};
+
 }  // namespace
 
 TEST(Framework, OwnMapIsSearchedBeforeTheBaseMap)
@@ -182,48 +212,13 @@ TEST(Framework, PagesAreRegisteredAndCreatableByName)
     EXPECT_EQ(RUNTIME_CLASS(CDialogSheet)->CreateObject(), nullptr);  // no dynamic creation
 }
 
-namespace {
-
-// While a sheet is being made, a window of another class appears first on the
-// same thread: made by a CBT hook of its own, as another component might.
-HHOOK g_intruderHook = nullptr;
-HWND g_intruder = nullptr;
-
-LRESULT CALLBACK MakeIntruderBeforeTheSheet(int code, WPARAM wParam, LPARAM lParam)
-{
-    HWND window = reinterpret_cast<HWND>(wParam);
-    if (code == HCBT_CREATEWND && !g_intruder && ClassOf(window) == kDialogClass) {
-        g_intruder = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-        PostMessageW(window, WM_COMMAND, IDCANCEL, 0);  // the sheet closes at once
-    }
-    return CallNextHookEx(g_intruderHook, code, wParam, lParam);
-}
-
-class BindingSheet : public CPropertySheet {
-public:
-    BindingSheet() : CPropertySheet(IDS_APP_TITLE) { AddPage(&m_page); }
-    std::wstring m_initialisedClass;  // of the window bound when the sheet initialised
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        m_initialisedClass = ClassOf(m_hWnd);
-        return CPropertySheet::OnInitDialog();
-    }
-
-private:
-    CPropertyPage m_page{IDD_LENGTH_PAGE};
-};
-
-}  // namespace
-
 TEST(Framework, SheetBindsItsOwnDialogAndNoOtherWindow)
 {
     g_intruder = nullptr;
-    g_intruderHook = SetWindowsHookExW(WH_CBT, &MakeIntruderBeforeTheSheet, nullptr, GetCurrentThreadId());
+    const HHOOK hook = SetWindowsHookExW(WH_CBT, &MakeIntruderBeforeTheSheet, nullptr, GetCurrentThreadId());
     BindingSheet sheet;
     sheet.DoModal();
-    UnhookWindowsHookEx(g_intruderHook);
+    UnhookWindowsHookEx(hook);
 
     ASSERT_NE(g_intruder, nullptr);
     EXPECT_EQ(CWnd::FromHandlePermanent(g_intruder), nullptr);

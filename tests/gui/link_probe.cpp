@@ -13,13 +13,6 @@
 
 namespace {
 
-// A script's name: its file name without ".bat".
-std::wstring NameOf(const std::wstring& script)
-{
-    const size_t start = script.rfind(L'\\') + 1;
-    return script.substr(start, script.rfind(L'.') - start);
-}
-
 constexpr wchar_t kMailCommandKey[] = L"mailto\\shell\\open\\command";
 
 void SetMailCommand(const std::wstring& command)
@@ -59,14 +52,14 @@ LaunchTargets::~LaunchTargets()
 
 std::wstring LaunchTargets::Script(const std::wstring& name)
 {
-    const std::wstring path = Missing(name);
+    const std::wstring path = PathOf(name);
     // The blank keeps a text ending in a digit from reading as a handle; the
     // log's reader drops it.
     WriteText(path, "@echo " + Narrow(name) + " %* >>\"" + Narrow(m_folder) + "\\opened.log\"\r\n");
     return path;
 }
 
-std::wstring LaunchTargets::Missing(const std::wstring& name) const
+std::wstring LaunchTargets::PathOf(const std::wstring& name) const
 {
     return m_folder + L"\\" + name + L".bat";
 }
@@ -76,19 +69,6 @@ std::wstring LaunchTargets::UnknownType(const std::wstring& name)
     const std::wstring path = m_folder + L"\\" + name + L".jednotarneznamy";
     WriteText(path, "");
     return path;
-}
-
-int LaunchTargets::Runs(const std::wstring& script, int atLeast, DWORD timeoutMs) const
-{
-    const auto isRun = [&](const std::wstring& line) { return line.substr(0, line.find(L' ')) == NameOf(script); };
-    int runs = 0;
-    WaitFor(
-        [&] {
-            const std::vector<std::wstring> opened = ReadLines(m_folder + L"\\opened.log");
-            return (runs = static_cast<int>(std::count_if(opened.begin(), opened.end(), isRun))) >= atLeast;
-        },
-        timeoutMs, 50);
-    return runs;
 }
 
 std::vector<std::wstring> LaunchTargets::Opened(size_t atLeast, DWORD timeoutMs) const

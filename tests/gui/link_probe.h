@@ -17,9 +17,9 @@ constexpr wchar_t kMailAddress[] = L"info@brodvik.example";
 // file in a private temporary folder: the shell's "open" runs it through the
 // command interpreter (success), and it appends its name and whatever it was
 // handed to the folder's one log, so the test sees which files were opened,
-// with what, in which order and how often. A missing file fails with "file
-// not found", a file of an unknown type with "no association"; neither leaves
-// a trace. Nothing reaches the network.
+// with what and in which order. A missing file fails with "file not found",
+// a file of an unknown type with "no association"; neither leaves a trace.
+// Nothing reaches the network.
 class LaunchTargets {
 public:
     LaunchTargets();
@@ -28,10 +28,9 @@ public:
     LaunchTargets& operator=(const LaunchTargets&) = delete;
 
     std::wstring Script(const std::wstring& name);
-    std::wstring Missing(const std::wstring& name) const;
+    // Where Script puts the script `name`: a missing file until it does.
+    std::wstring PathOf(const std::wstring& name) const;
     std::wstring UnknownType(const std::wstring& name);
-    // How often the script ran, waiting up to the timeout for `atLeast` runs.
-    int Runs(const std::wstring& script, int atLeast = 0, DWORD timeoutMs = 15000) const;
     // The scripts run so far, in order, waiting up to the timeout for
     // `atLeast` of them: each one's name, and after a blank what it was
     // handed, if anything, without quotes.
