@@ -30,7 +30,7 @@ public:
         dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &blank.header, nullptr, nullptr, 0);
         m_parent.SubclassWindow(dialog);
         label = CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE | style, 10, 10, width, 16, dialog,
-                                reinterpret_cast<HMENU>(1), GetModuleHandleW(nullptr), nullptr);
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(1)), GetModuleHandleW(nullptr), nullptr);
     }
     ~LinkHost() { DestroyWindow(dialog); }
     LinkHost(const LinkHost&) = delete;
