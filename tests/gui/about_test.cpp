@@ -9,25 +9,11 @@
 #include "tests/gui/sheet_harness.h"
 #include "tests/support/program_windows.h"
 
-namespace {
-
-constexpr wchar_t kWebAddress[] = L"https://www.brodvik.example/";
-constexpr wchar_t kMailAddress[] = L"info@brodvik.example";
-
-std::wstring DialogFace(HWND dialog)
-{
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(dialog, WM_GETFONT, 0, 0)), sizeof(font), &font);
-    return font.lfFaceName;
-}
-
-}  // namespace
-
 TEST(AboutBox, BothLinksAreUnvisitedAtEveryOpening)
 {
     LaunchTargets targets;
     const std::wstring script = targets.Script(L"web");
-    const MailProgram brokenMail(targets.Missing(L"mail"));  // the e-mail label's launch fails
+    const MailProgram brokenMail(targets.PathOf(L"mail"));  // no such file: the e-mail label's launch fails
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
         for (int opening = 1; opening <= 2; ++opening) {
             SCOPED_TRACE(testing::Message() << "opening " << opening);
@@ -37,18 +23,19 @@ TEST(AboutBox, BothLinksAreUnvisitedAtEveryOpening)
             HWND mail = Item(about, IDC_MAIL_LINK);
             EXPECT_EQ(TextOf(web), kWebAddress);
             EXPECT_EQ(TextOf(mail), kMailAddress);
+            const LOGFONTW dialogFont = LogFontOf(reinterpret_cast<HGDIOBJ>(SendMessageW(about, WM_GETFONT, 0, 0)));
             for (HWND label : {web, mail}) {
                 const LinkLook look = QueryLook(label);
                 EXPECT_TRUE(look.linkBrush);
                 EXPECT_EQ(look.textColor, kUnvisited);
                 EXPECT_TRUE(look.logFont.lfUnderline);
-                EXPECT_EQ(look.logFont.lfFaceName, DialogFace(about));
+                EXPECT_STREQ(look.logFont.lfFaceName, dialogFont.lfFaceName);
             }
             if (opening == 1) {
                 // Retargeted before their first click, so no browser starts.
                 SetWindowTextW(web, script.c_str());
                 Click(web);
-                EXPECT_EQ(targets.Runs(script, 1), 1);
+                EXPECT_EQ(targets.Opened(1), std::vector<std::wstring>{L"web"});
                 EXPECT_EQ(QueryLook(web).textColor, kVisited);
                 Click(mail);
                 EXPECT_EQ(QueryLook(mail).textColor, kUnvisited);

@@ -10,8 +10,10 @@
 #include "res/resource.h"
 #include "shell/dialog_sheet.h"
 #include "tests/gui/dialog_harness.h"
-#include "tests/gui/sheet_harness.h"
+#include "tests/gui/link_probe.h"
+#include "tests/gui/modal_probe.h"
 #include "tests/support/program_windows.h"
+#include "tests/support/text.h"
 
 namespace {
 
@@ -19,6 +21,7 @@ constexpr UINT kOverridden = WM_APP + 1;
 constexpr UINT kBaseOnly = WM_APP + 2;
 constexpr UINT kUnmapped = WM_APP + 3;
 constexpr UINT kExchangeOut = WM_APP + 4;
+constexpr COLORREF kLabelColour = RGB(0, 0, 220);
 
 class Label : public CStatic {
 public:
@@ -32,7 +35,7 @@ protected:
     {
         ++m_queries;
         m_lastType = nCtlColor;
-        pDC->SetTextColor(RGB(0, 0, 220));
+        pDC->SetTextColor(kLabelColour);
         return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     }
     void PostNcDestroy() override
@@ -92,6 +95,36 @@ BEGIN_MESSAGE_MAP(ProbeDialog, BaseDialog)
     ON_EN_CHANGE(IDC_PRECISION, &ProbeDialog::OnChange)
 END_MESSAGE_MAP()
 
+// While a sheet is being made, a window of another class appears first on the
+// same thread: made by a CBT hook of its own, as another component might.
+HWND g_intruder = nullptr;
+
+LRESULT CALLBACK MakeIntruderBeforeTheSheet(int code, WPARAM wParam, LPARAM lParam)
+{
+    HWND window = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_CREATEWND && !g_intruder && ClassOf(window) == kDialogClass) {
+        g_intruder = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        PostMessageW(window, WM_COMMAND, IDCANCEL, 0);  // the sheet closes at once
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+class BindingSheet : public CPropertySheet {
+public:
+    BindingSheet() : CPropertySheet(IDS_APP_TITLE) { AddPage(&m_page); }
+    std::wstring m_initialisedClass;  // of the window bound when the sheet initialised
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        m_initialisedClass = ClassOf(m_hWnd);
+        return CPropertySheet::OnInitDialog();
+    }
+
+private:
+    CPropertyPage m_page{IDD_LENGTH_PAGE};
+};
+
 }  // namespace
 
 TEST(Framework, OwnMapIsSearchedBeforeTheBaseMap)
@@ -111,21 +144,17 @@ TEST(Framework, StaticAnswersItsOwnColourQueryAndIsReleasedAfterItsWindow)
     HWND label = nullptr;
     const INT_PTR result = RunDialog(dialog, [&](HWND window) {
         label = FindWindowExW(window, nullptr, L"Static", nullptr);
-        HDC dc = CreateCompatibleDC(nullptr);
         // Its own painting asks too: let the first painting finish before counting.
         RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        SendMessageW(window, WM_NULL, 0, 0);
+        Sync(window);
         const int queriesBefore = dialog.m_label.m_queries;
-        const LRESULT brush =
-            SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label));
-        EXPECT_EQ(brush, reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH)));
-        EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 220));
+        const LinkLook look = QueryLook(label);
+        EXPECT_TRUE(look.linkBrush);
+        EXPECT_EQ(look.textColor, kLabelColour);
         EXPECT_EQ(dialog.m_label.m_queries, queriesBefore + 1);
         // A control without a bound object gets the parent's usual colours.
-        SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                     reinterpret_cast<LPARAM>(GetDlgItem(window, IDC_PRECISION)));
+        QueryLook(GetDlgItem(window, IDC_PRECISION));
         EXPECT_EQ(dialog.m_label.m_queries, queriesBefore + 1);
-        DeleteDC(dc);
     });
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(dialog.m_label.m_lastType, static_cast<UINT>(CTLCOLOR_STATIC));
@@ -158,23 +187,24 @@ TEST(Framework, ExchangeEchoesAreDroppedOtherNotificationsDelivered)
 
 TEST(Framework, PagesAreRegisteredAndCreatableByName)
 {
-    const char* const names[] = {"CLengthPage",  "CVolumePage", "CWeightPage",  "CTemperaturePage", "CAreaPage",
-                                 "CDensityPage", "CPowerPage",  "CPresurePage", "CWorkPage",        "CPerformancePage",
-                                 "CAnglePage",   "CTimePage",   "CSpeedPage",   "CFlowPage"};
-    const CRuntimeClass* const classes[] = {
-        RUNTIME_CLASS(CLengthPage),      RUNTIME_CLASS(CVolumePage),  RUNTIME_CLASS(CWeightPage),
-        RUNTIME_CLASS(CTemperaturePage), RUNTIME_CLASS(CAreaPage),    RUNTIME_CLASS(CDensityPage),
-        RUNTIME_CLASS(CPowerPage),       RUNTIME_CLASS(CPresurePage), RUNTIME_CLASS(CWorkPage),
-        RUNTIME_CLASS(CPerformancePage), RUNTIME_CLASS(CAnglePage),   RUNTIME_CLASS(CTimePage),
-        RUNTIME_CLASS(CSpeedPage),       RUNTIME_CLASS(CFlowPage)};
-    static_assert(std::size(names) == kPageCount && std::size(classes) == kPageCount);
-    for (std::size_t i = 0; i < kPageCount; ++i) {
-        EXPECT_STREQ(classes[i]->m_lpszClassName, names[i]);
-        CObject* page = classes[i]->CreateObject();
-        ASSERT_NE(page, nullptr) << names[i];
-        EXPECT_EQ(page->GetRuntimeClass(), classes[i]);
-        EXPECT_TRUE(page->IsKindOf(RUNTIME_CLASS(CPropertyPage))) << names[i];
-        EXPECT_FALSE(page->IsKindOf(RUNTIME_CLASS(CPropertySheet))) << names[i];
+    const struct {
+        const char* name;
+        const CRuntimeClass* runtimeClass;
+    } pages[] = {{"CLengthPage", RUNTIME_CLASS(CLengthPage)}, {"CVolumePage", RUNTIME_CLASS(CVolumePage)},
+                 {"CWeightPage", RUNTIME_CLASS(CWeightPage)}, {"CTemperaturePage", RUNTIME_CLASS(CTemperaturePage)},
+                 {"CAreaPage", RUNTIME_CLASS(CAreaPage)},     {"CDensityPage", RUNTIME_CLASS(CDensityPage)},
+                 {"CPowerPage", RUNTIME_CLASS(CPowerPage)},   {"CPresurePage", RUNTIME_CLASS(CPresurePage)},
+                 {"CWorkPage", RUNTIME_CLASS(CWorkPage)},     {"CPerformancePage", RUNTIME_CLASS(CPerformancePage)},
+                 {"CAnglePage", RUNTIME_CLASS(CAnglePage)},   {"CTimePage", RUNTIME_CLASS(CTimePage)},
+                 {"CSpeedPage", RUNTIME_CLASS(CSpeedPage)},   {"CFlowPage", RUNTIME_CLASS(CFlowPage)}};
+    static_assert(std::size(pages) == kPageCount);
+    for (const auto& p : pages) {
+        EXPECT_STREQ(p.runtimeClass->m_lpszClassName, p.name);
+        CObject* page = p.runtimeClass->CreateObject();
+        ASSERT_NE(page, nullptr) << p.name;
+        EXPECT_EQ(page->GetRuntimeClass(), p.runtimeClass);
+        EXPECT_TRUE(page->IsKindOf(RUNTIME_CLASS(CPropertyPage))) << p.name;
+        EXPECT_FALSE(page->IsKindOf(RUNTIME_CLASS(CPropertySheet))) << p.name;
         delete page;
     }
     EXPECT_STREQ(RUNTIME_CLASS(CDialogSheet)->m_lpszClassName, "CDialogSheet");
@@ -182,51 +212,13 @@ TEST(Framework, PagesAreRegisteredAndCreatableByName)
     EXPECT_EQ(RUNTIME_CLASS(CDialogSheet)->CreateObject(), nullptr);  // no dynamic creation
 }
 
-namespace {
-
-// While a sheet is being made, a window of another class appears first on the
-// same thread: made by a CBT hook of its own, as another component might.
-HHOOK g_intruderHook = nullptr;
-HWND g_intruder = nullptr;
-bool g_making = false;
-
-LRESULT CALLBACK MakeIntruderBeforeTheSheet(int code, WPARAM wParam, LPARAM lParam)
-{
-    HWND window = reinterpret_cast<HWND>(wParam);
-    if (code == HCBT_CREATEWND && !g_making && !g_intruder && ClassOf(window) == kDialogClass) {
-        g_making = true;
-        g_intruder = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-        g_making = false;
-        PostMessageW(window, WM_COMMAND, IDCANCEL, 0);  // the sheet closes at once
-    }
-    return CallNextHookEx(g_intruderHook, code, wParam, lParam);
-}
-
-class BindingSheet : public CPropertySheet {
-public:
-    BindingSheet() : CPropertySheet(IDS_APP_TITLE) { AddPage(&m_page); }
-    std::wstring m_initialisedClass;  // of the window bound when the sheet initialised
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        m_initialisedClass = ClassOf(m_hWnd);
-        return CPropertySheet::OnInitDialog();
-    }
-
-private:
-    CPropertyPage m_page{IDD_LENGTH_PAGE};
-};
-
-}  // namespace
-
 TEST(Framework, SheetBindsItsOwnDialogAndNoOtherWindow)
 {
     g_intruder = nullptr;
-    g_intruderHook = SetWindowsHookExW(WH_CBT, &MakeIntruderBeforeTheSheet, nullptr, GetCurrentThreadId());
+    const HHOOK hook = SetWindowsHookExW(WH_CBT, &MakeIntruderBeforeTheSheet, nullptr, GetCurrentThreadId());
     BindingSheet sheet;
     sheet.DoModal();
-    UnhookWindowsHookEx(g_intruderHook);
+    UnhookWindowsHookEx(hook);
 
     ASSERT_NE(g_intruder, nullptr);
     EXPECT_EQ(CWnd::FromHandlePermanent(g_intruder), nullptr);

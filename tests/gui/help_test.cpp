@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "res/resource.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
@@ -12,6 +14,7 @@
 namespace {
 
 struct HelpRequest {
+    const char* way;
     HWND target;
     UINT message;
     WPARAM wParam;
@@ -38,33 +41,26 @@ TEST(Help, ButtonF1AndContextHelpShowTheHelpTextOwnedByTheSheet)
     info.cbSize = sizeof(info);
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
         const LPARAM help = reinterpret_cast<LPARAM>(&info);
-        const struct {
-            const char* way;
-            HelpRequest request;
-        } ways[] = {
-            {"Help button", {sheet.window, PSM_PRESSBUTTON, PSBTN_HELP, 0}},
-            {"F1", {sheet.window, WM_HELP, 0, help}},
-            {"context help on the value field", {Item(sheet.CurrentPage(), IDC_VALUE), WM_HELP, 0, help}},
+        const HelpRequest ways[] = {
+            {"Help button", sheet.window, PSM_PRESSBUTTON, PSBTN_HELP, 0},
+            {"F1", sheet.window, WM_HELP, 0, help},
+            {"context help on the value field", Item(sheet.CurrentPage(), IDC_VALUE), WM_HELP, 0, help},
         };
-        for (const auto& w : ways) {
-            SCOPED_TRACE(w.way);
-            HANDLE asker = CreateThread(nullptr, 0, &SendRequest, const_cast<HelpRequest*>(&w.request), 0, nullptr);
+        for (const HelpRequest& way : ways) {
+            SCOPED_TRACE(way.way);
+            const std::unique_ptr<void, decltype(&CloseHandle)> asker(
+                CreateThread(nullptr, 0, &SendRequest, const_cast<HelpRequest*>(&way), 0, nullptr), &CloseHandle);
             HWND box = WaitForTopWindow(OwnedBy(sheet.window));
-            if (!box) {
-                CloseHandle(asker);
-                FAIL() << "no help shown";
-            }
+            ASSERT_NE(box, nullptr) << "no help shown";
             const MessageBoxSeen seen = ReadMessageBox(box);
             EXPECT_EQ(seen.caption, kSheetCaption);
             for (const wchar_t* part : {L"1. ", L"2. ", L"3. ", kPrecisionCaption, kAboutCaption})
                 EXPECT_NE(seen.text.find(part), std::wstring::npos) << "missing: " << Narrow(part);
             EXPECT_FALSE(IsWindowEnabled(sheet.window));  // modal over the sheet
 
-            PostMessageW(box, WM_COMMAND, IDOK, 0);
-            EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }, 10000));
+            EXPECT_TRUE(CloseWith(box, IDOK));
             EXPECT_TRUE(IsWindowVisible(sheet.window));  // help does not close the sheet
-            EXPECT_EQ(WaitForSingleObject(asker, 10000), WAIT_OBJECT_0);
-            CloseHandle(asker);
+            EXPECT_EQ(WaitForSingleObject(asker.get(), 10000), WAIT_OBJECT_0);
         }
     }));
 }

@@ -1,21 +1,17 @@
 #include "tests/gui/link_probe.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <string>
+
+#include "framework/gdi.h"
 
 #include "tests/support/platform.h"
 #include "tests/support/text.h"
 #include "tests/support/wait.h"
 
 namespace {
-
-// A script's name: its file name without ".bat".
-std::wstring NameOf(const std::wstring& script)
-{
-    const size_t start = script.rfind(L'\\') + 1;
-    return script.substr(start, script.rfind(L'.') - start);
-}
 
 constexpr wchar_t kMailCommandKey[] = L"mailto\\shell\\open\\command";
 
@@ -25,68 +21,45 @@ void SetMailCommand(const std::wstring& command)
                     static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
 }
 
-// The log's lines, without their line ends, trailing blanks and quotes.
+// The log's lines, without their line ends, trailing blanks and quotes. A
+// last line without its end is still being written.
 std::vector<std::wstring> ReadLines(const std::wstring& path)
 {
     std::vector<std::wstring> lines;
-    FILE* file = nullptr;
-    if (_wfopen_s(&file, path.c_str(), L"rb") != 0)
-        return lines;
-    std::string line;
-    for (int c; (c = fgetc(file)) != EOF;) {
-        if (c == '\n') {
-            while (!line.empty() && line.back() == ' ')
-                line.pop_back();
-            lines.push_back(Widen(line));
-            line.clear();
-        } else if (c != '\r' && c != '"') {
-            line += static_cast<char>(c);
-        }
+    std::ifstream log(std::filesystem::path(path), std::ios::binary);
+    for (std::string line; std::getline(log, line) && !log.eof();) {
+        line.erase(std::remove_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '"'; }), line.end());
+        line.erase(line.find_last_not_of(' ') + 1);
+        lines.push_back(Widen(line));
     }
-    fclose(file);
     return lines;
 }
 
-bool WriteText(const std::wstring& path, const std::string& content)
+void WriteText(const std::wstring& path, const std::string& content)
 {
-    FILE* file = nullptr;
-    if (_wfopen_s(&file, path.c_str(), L"wb") != 0)
-        return false;
-    fwrite(content.data(), 1, content.size(), file);
-    fclose(file);
-    return true;
+    std::ofstream(std::filesystem::path(path), std::ios::binary) << content;
 }
 
 }  // namespace
 
-LaunchTargets::LaunchTargets()
-{
-    m_folder = NewTempFolder(L"links");
-}
+LaunchTargets::LaunchTargets() : m_folder(NewTempFolder(L"links")) {}
 
 LaunchTargets::~LaunchTargets()
 {
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((m_folder + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do
-            DeleteFileW((m_folder + L"\\" + found.cFileName).c_str());
-        while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryW(m_folder.c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(m_folder, ignored);
 }
 
 std::wstring LaunchTargets::Script(const std::wstring& name)
 {
-    const std::wstring path = m_folder + L"\\" + name + L".bat";
+    const std::wstring path = PathOf(name);
     // The blank keeps a text ending in a digit from reading as a handle; the
     // log's reader drops it.
     WriteText(path, "@echo " + Narrow(name) + " %* >>\"" + Narrow(m_folder) + "\\opened.log\"\r\n");
     return path;
 }
 
-std::wstring LaunchTargets::Missing(const std::wstring& name) const
+std::wstring LaunchTargets::PathOf(const std::wstring& name) const
 {
     return m_folder + L"\\" + name + L".bat";
 }
@@ -96,19 +69,6 @@ std::wstring LaunchTargets::UnknownType(const std::wstring& name)
     const std::wstring path = m_folder + L"\\" + name + L".jednotarneznamy";
     WriteText(path, "");
     return path;
-}
-
-int LaunchTargets::Runs(const std::wstring& script, int atLeast, DWORD timeoutMs) const
-{
-    const auto isRun = [&](const std::wstring& line) { return line.substr(0, line.find(L' ')) == NameOf(script); };
-    int runs = 0;
-    WaitFor(
-        [&] {
-            const std::vector<std::wstring> opened = ReadLines(m_folder + L"\\opened.log");
-            return (runs = static_cast<int>(std::count_if(opened.begin(), opened.end(), isRun))) >= atLeast;
-        },
-        timeoutMs, 50);
-    return runs;
 }
 
 std::vector<std::wstring> LaunchTargets::Opened(size_t atLeast, DWORD timeoutMs) const
@@ -139,22 +99,27 @@ MailProgram::~MailProgram()
 LinkLook QueryLook(HWND label)
 {
     LinkLook look;
-    HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ original = GetCurrentObject(dc, OBJ_FONT);
-    const LRESULT brush = SendMessageW(GetParent(label), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+    const CMemoryDC dc(nullptr);
+    const ScopedSelect original(dc, GetCurrentObject(dc.m_hDC, OBJ_FONT));  // the label owns its font
+    const LRESULT brush = SendMessageW(GetParent(label), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.m_hDC),
                                        reinterpret_cast<LPARAM>(label));
     look.linkBrush = reinterpret_cast<HGDIOBJ>(brush) == GetStockObject(NULL_BRUSH);
-    look.textColor = GetTextColor(dc);
-    look.backgroundMode = GetBkMode(dc);
-    look.font = static_cast<HFONT>(GetCurrentObject(dc, OBJ_FONT));
-    GetObjectW(look.font, sizeof(look.logFont), &look.logFont);
-    SelectObject(dc, original);  // the label owns its font
-    DeleteDC(dc);
+    look.textColor = GetTextColor(dc.m_hDC);
+    look.backgroundMode = GetBkMode(dc.m_hDC);
+    look.font = static_cast<HFONT>(GetCurrentObject(dc.m_hDC, OBJ_FONT));
+    look.logFont = LogFontOf(look.font);
     return look;
 }
 
-void Click(HWND label, int x, int y)
+LOGFONTW LogFontOf(HGDIOBJ font)
 {
-    SendMessageW(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    SendMessageW(label, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    LOGFONTW description{};
+    GetObjectW(font, sizeof(description), &description);
+    return description;
+}
+
+void Click(HWND label)
+{
+    SendMessageW(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageW(label, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
 }

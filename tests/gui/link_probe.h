@@ -9,13 +9,17 @@
 constexpr COLORREF kUnvisited = RGB(0, 0, 220);
 constexpr COLORREF kVisited = RGB(200, 0, 0);
 
+// The maker's addresses, as the About box's two labels show them.
+constexpr wchar_t kWebAddress[] = L"https://www.brodvik.example/";
+constexpr wchar_t kMailAddress[] = L"info@brodvik.example";
+
 // Launch targets whose shell result the test controls. A script is a .bat
 // file in a private temporary folder: the shell's "open" runs it through the
 // command interpreter (success), and it appends its name and whatever it was
 // handed to the folder's one log, so the test sees which files were opened,
-// with what, in which order and how often. A missing file fails with "file
-// not found", a file of an unknown type with "no association"; neither leaves
-// a trace. Nothing reaches the network.
+// with what and in which order. A missing file fails with "file not found",
+// a file of an unknown type with "no association"; neither leaves a trace.
+// Nothing reaches the network.
 class LaunchTargets {
 public:
     LaunchTargets();
@@ -24,10 +28,9 @@ public:
     LaunchTargets& operator=(const LaunchTargets&) = delete;
 
     std::wstring Script(const std::wstring& name);
-    std::wstring Missing(const std::wstring& name) const;
+    // Where Script puts the script `name`: a missing file until it does.
+    std::wstring PathOf(const std::wstring& name) const;
     std::wstring UnknownType(const std::wstring& name);
-    // How often the script ran, waiting up to the timeout for `atLeast` runs.
-    int Runs(const std::wstring& script, int atLeast = 0, DWORD timeoutMs = 15000) const;
     // The scripts run so far, in order, waiting up to the timeout for
     // `atLeast` of them: each one's name, and after a blank what it was
     // handed, if anything, without quotes.
@@ -52,8 +55,9 @@ private:
     std::wstring m_previousCommand;
 };
 
-// What the label answers to its colour query, asked as a static control asks
-// its parent before painting: WM_CTLCOLORSTATIC with a fresh DC.
+// What a static's parent, or the label it reflects the query to, answers to
+// its colour query, asked as the static asks before painting:
+// WM_CTLCOLORSTATIC with a fresh DC.
 struct LinkLook {
     bool linkBrush = false;  // the stock null brush
     COLORREF textColor = 0;
@@ -62,6 +66,7 @@ struct LinkLook {
     LOGFONTW logFont{};
 };
 LinkLook QueryLook(HWND label);
+LOGFONTW LogFontOf(HGDIOBJ font);
 
-// A left-button press and release at a point of the label's client area.
-void Click(HWND label, int x = 2, int y = 2);
+// A left-button press and release near the top left of the label.
+void Click(HWND label);

@@ -1,13 +1,12 @@
 // The GUI suite's entry point: every test starts from an empty settings
 // store, whatever order the tests run in, and a run that skipped a test
 // says so in its exit status instead of passing as a whole.
-#include <windows.h>
-
 #include <gtest/gtest.h>
 
-#include "tests/support/settings_store.h"
 #include <cstdio>
 #include <cstdlib>
+
+#include "tests/support/settings_store.h"
 
 namespace {
 

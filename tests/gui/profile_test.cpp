@@ -1,31 +1,19 @@
 // The application's profile functions over the per-user registry.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "shell/units_app.h"
 #include "tests/support/settings_store.h"
-
-namespace {
-
-bool ReadStoredDword(const wchar_t* section, const wchar_t* entry, DWORD* value)
-{
-    const std::wstring path = ApplicationKey() + L"\\" + section;
-    DWORD size = sizeof(*value);
-    return RegGetValueW(HKEY_CURRENT_USER, path.c_str(), entry, RRF_RT_REG_DWORD, nullptr, value, &size) ==
-           ERROR_SUCCESS;
-}
-
-}  // namespace
 
 TEST(Profile, WritesADwordUnderCompanyApplicationAndSection)
 {
     theApp.SetRegistryKey(CompanyName().c_str());
     for (int value : {0, 7, 10, -1, 2147483647}) {
         EXPECT_TRUE(theApp.WriteProfileInt("ProfileTest", "Number", value));
-        DWORD stored = 0;
-        ASSERT_TRUE(ReadStoredDword(L"ProfileTest", L"Number", &stored));
-        EXPECT_EQ(stored, static_cast<DWORD>(value));
+        EXPECT_EQ(ReadUserDword((ApplicationKey() + L"\\ProfileTest").c_str(), L"Number"),
+                  std::optional<DWORD>(static_cast<DWORD>(value)));
         EXPECT_EQ(static_cast<int>(theApp.GetProfileInt("ProfileTest", "Number", 5)), value);
     }
     EXPECT_EQ(theApp.GetProfileInt("ProfileTest", "Missing", 5), 5u);

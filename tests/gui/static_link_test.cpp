@@ -2,6 +2,7 @@
 // real messages on this thread.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -14,41 +15,33 @@
 
 namespace {
 
-INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM)
-{
-    return FALSE;
-}
-
-// A modeless dialog bound to a CWnd, so that its statics' colour queries are
-// reflected to the labels as in the program's dialogs. Hidden unless a test
-// needs real mouse input: without a window manager, Wine waits two seconds
-// for every visible top-level window that goes.
+// A modeless dialog bound to a CWnd, so that its static's colour queries are
+// reflected to the label as in the program's dialogs, with one static, id 1.
+// Hidden unless a test needs real mouse input: without a window manager,
+// Wine waits two seconds for every visible top-level window that goes.
 class LinkHost {
 public:
-    LinkHost()
+    explicit LinkHost(const wchar_t* text, DWORD style = SS_LEFT, int width = 240)
     {
         struct {
             DLGTEMPLATE header;
             WORD menu, windowClass, title;
         } blank{{WS_POPUP | WS_CAPTION, 0, 0, 0, 0, 200, 80}, 0, 0, 0};
-        m_dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &blank.header, nullptr, &PlainDialogProc, 0);
-        m_parent.SubclassWindow(m_dialog);
+        dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &blank.header, nullptr, nullptr, 0);
+        m_parent.SubclassWindow(dialog);
+        label = CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE | style, 10, 10, width, 16, dialog,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(1)), GetModuleHandleW(nullptr), nullptr);
     }
-    ~LinkHost() { DestroyWindow(m_dialog); }
+    ~LinkHost() { DestroyWindow(dialog); }
     LinkHost(const LinkHost&) = delete;
     LinkHost& operator=(const LinkHost&) = delete;
 
-    HWND AddStatic(int id, const wchar_t* text, DWORD style = SS_LEFT, int width = 240)
-    {
-        return CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE | style, 10, 10 + 20 * (id % 5), width, 16,
-                               m_dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                               nullptr);
-    }
-    CWnd* Window() { return &m_parent; }
-    HWND Handle() const { return m_dialog; }
+    bool Bind(CStaticLink& link) { return link.SubclassDlgItem(1, &m_parent); }
+
+    HWND dialog = nullptr;
+    HWND label = nullptr;
 
 private:
-    HWND m_dialog = nullptr;
     CWnd m_parent;
 };
 
@@ -87,11 +80,10 @@ TEST(StaticLink, ColoursOnlyTheThreeTextStyles)
         {SS_BLACKFRAME, false},
     };
     for (const Case& c : cases) {
-        LinkHost host;
-        host.AddStatic(1, L"https://www.brodvik.example/", c.style);
+        LinkHost host(kWebAddress, c.style);
         LinkProbe link;
-        ASSERT_TRUE(link.SubclassDlgItem(1, host.Window()));
-        const LinkLook look = QueryLook(GetDlgItem(host.Handle(), 1));
+        ASSERT_TRUE(host.Bind(link));
+        const LinkLook look = QueryLook(host.label);
         SCOPED_TRACE(testing::Message() << "style 0x" << std::hex << c.style);
         EXPECT_EQ(look.linkBrush, c.link);
         EXPECT_EQ(look.textColor == kUnvisited, c.link);
@@ -108,39 +100,34 @@ TEST(StaticLink, UnderlinesACopyOfTheControlsFontMadeOncePerFont)
         const wchar_t* face;  // null: the control has no font
         int height;
     };
-    LOGFONTW defaultGui{};
-    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(defaultGui), &defaultGui);
+    const LOGFONTW defaultGui = LogFontOf(GetStockObject(DEFAULT_GUI_FONT));
     const Case cases[] = {{L"Arial", -15}, {nullptr, defaultGui.lfHeight}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.face ? "own font" : "no font");
-        LinkHost host;
-        HWND label = host.AddStatic(1, L"info@brodvik.example");
-        HFONT own =
-            c.face ? CreateFontW(c.height, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, c.face) : nullptr;
-        SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(own), FALSE);
+        CFont own;  // outlives the control
+        own.Attach(c.face ? CreateFontW(c.height, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, c.face)
+                          : nullptr);
+        LinkHost host(kMailAddress);
+        SendMessageW(host.label, WM_SETFONT, reinterpret_cast<WPARAM>(own.GetSafeHandle()), FALSE);
         LinkProbe link;
-        ASSERT_TRUE(link.SubclassDlgItem(1, host.Window()));
+        ASSERT_TRUE(host.Bind(link));
 
-        const LinkLook first = QueryLook(label);
+        const LinkLook first = QueryLook(host.label);
         EXPECT_TRUE(first.logFont.lfUnderline);
         EXPECT_STREQ(first.logFont.lfFaceName, c.face ? c.face : defaultGui.lfFaceName);
         EXPECT_EQ(first.logFont.lfHeight, c.height);
         EXPECT_EQ(first.logFont.lfWeight, c.face ? FW_BOLD : defaultGui.lfWeight);
 
         // Made once: later colour queries reuse it.
-        EXPECT_EQ(QueryLook(label).font, first.font);
+        EXPECT_EQ(QueryLook(host.label).font, first.font);
         // A new font for the control (as after a change of display scale)
         // is followed: the next copy is made from it.
-        LOGFONTW system{};
-        GetObjectW(GetStockObject(SYSTEM_FONT), sizeof(system), &system);
-        SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(SYSTEM_FONT)), FALSE);
-        const LinkLook after = QueryLook(label);
+        const LOGFONTW system = LogFontOf(GetStockObject(SYSTEM_FONT));
+        SendMessageW(host.label, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(SYSTEM_FONT)), FALSE);
+        const LinkLook after = QueryLook(host.label);
         EXPECT_TRUE(after.logFont.lfUnderline);
         EXPECT_STREQ(after.logFont.lfFaceName, system.lfFaceName);
         EXPECT_EQ(after.logFont.lfHeight, system.lfHeight);
-        DestroyWindow(label);
-        if (own)
-            DeleteObject(own);
     }
 }
 
@@ -149,37 +136,36 @@ TEST(StaticLink, TurnsVisitedOnlyWhenTheShellOpensTheTarget)
     LaunchTargets targets;
     struct Case {
         const char* name;
-        std::wstring target;         // the constructor's text; empty: the window text
-        std::wstring text;           // the control's window text
-        const std::wstring* opened;  // the script that must run, or null for a failure
+        std::wstring target;    // the constructor's text; empty: the window text
+        std::wstring text;      // the control's window text
+        const wchar_t* opened;  // the script that must run, or null for a failure
     };
-    const std::wstring given = targets.Script(L"given");
-    const std::wstring shown = targets.Script(L"shown");
     const Case cases[] = {
-        {"given target", given, L"what the control shows", &given},
-        {"window text", L"", shown, &shown},
-        {"missing file", L"", targets.Missing(L"missing"), nullptr},
+        {"given target", targets.Script(L"given"), L"what the control shows", L"given"},
+        {"window text", L"", targets.Script(L"shown"), L"shown"},
+        {"missing file", L"", targets.PathOf(L"missing"), nullptr},
         {"unknown file type", L"", targets.UnknownType(L"unknown"), nullptr},
     };
+    std::vector<std::wstring> log;  // what the clicks of every case have opened
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        LinkHost host;
-        HWND label = host.AddStatic(1, c.text.c_str());
+        LinkHost host(c.text.c_str());
         LinkProbe link(Narrow(c.target).c_str());
-        ASSERT_TRUE(link.SubclassDlgItem(1, host.Window()));
-        ASSERT_EQ(QueryLook(label).textColor, kUnvisited);
+        ASSERT_TRUE(host.Bind(link));
+        ASSERT_EQ(QueryLook(host.label).textColor, kUnvisited);
         // Twice: a success stays visited (no toggling), a failure stays as it was.
         for (int click = 1; click <= 2; ++click) {
-            Click(label);
-            EXPECT_EQ(QueryLook(label).textColor, c.opened ? kVisited : kUnvisited) << "click " << click;
+            Click(host.label);
+            EXPECT_EQ(QueryLook(host.label).textColor, c.opened ? kVisited : kUnvisited) << "click " << click;
             if (c.opened) {
-                EXPECT_EQ(targets.Runs(*c.opened, click), click);
+                log.push_back(c.opened);
+                EXPECT_EQ(targets.Opened(log.size()), log) << "click " << click;
             }
         }
         if (c.opened) {  // the same target now fails: still visited
-            DeleteFileW(c.opened->c_str());
-            Click(label);
-            EXPECT_EQ(QueryLook(label).textColor, kVisited);
+            DeleteFileW(targets.PathOf(c.opened).c_str());
+            Click(host.label);
+            EXPECT_EQ(QueryLook(host.label).textColor, kVisited);
         }
     }
 }
@@ -189,20 +175,19 @@ TEST(StaticLink, KeepsTheWindowTextCapturedAtTheFirstClick)
     LaunchTargets targets;
     const std::wstring first = targets.Script(L"first");
     const std::wstring later = targets.Script(L"later");
-    LinkHost host;
-    HWND label = host.AddStatic(1, L"");
+    LinkHost host(L"");
     LinkProbe link;
-    ASSERT_TRUE(link.SubclassDlgItem(1, host.Window()));
+    ASSERT_TRUE(host.Bind(link));
 
-    Click(label);  // nothing to open yet: ignored, and nothing captured
-    EXPECT_EQ(QueryLook(label).textColor, kUnvisited);
+    Click(host.label);  // nothing to open yet: ignored, and nothing captured
+    EXPECT_EQ(QueryLook(host.label).textColor, kUnvisited);
     EXPECT_TRUE(link.m_target.IsEmpty());
 
-    SetWindowTextW(label, first.c_str());
-    Click(label);
-    ASSERT_EQ(targets.Runs(first, 1), 1);
-    SetWindowTextW(label, later.c_str());
-    Click(label);
+    SetWindowTextW(host.label, first.c_str());
+    Click(host.label);
+    ASSERT_EQ(targets.Opened(1), std::vector<std::wstring>{L"first"});
+    SetWindowTextW(host.label, later.c_str());
+    Click(host.label);
     // Each click opens one file: the second opening is the click's whole
     // effect, and it names the first text.
     EXPECT_EQ(targets.Opened(2), (std::vector<std::wstring>{L"first", L"first"}));
@@ -215,15 +200,14 @@ TEST(StaticLink, ARealClickRightOfTheTextOpens)
     // testing sends it: a plain static would pass it to the dialog.
     LaunchTargets targets;
     const std::wstring script = targets.Script(L"blank");
-    LinkHost host;
-    HWND label = host.AddStatic(1, script.c_str(), SS_LEFT, 560);
-    SetWindowPos(host.Handle(), HWND_TOP, 0, 0, 620, 120, SWP_SHOWWINDOW);
-    SetForegroundWindow(host.Handle());
+    LinkHost host(script.c_str(), SS_LEFT, 560);
+    SetWindowPos(host.dialog, HWND_TOP, 0, 0, 620, 120, SWP_SHOWWINDOW);
+    SetForegroundWindow(host.dialog);
     LinkProbe link;
-    ASSERT_TRUE(link.SubclassDlgItem(1, host.Window()));
+    ASSERT_TRUE(host.Bind(link));
 
     RECT rect;
-    GetWindowRect(label, &rect);
+    GetWindowRect(host.label, &rect);
     SetCursorPos(rect.right - 4, (rect.top + rect.bottom) / 2);
     INPUT press[2] = {};
     press[0].type = press[1].type = INPUT_MOUSE;
@@ -239,11 +223,11 @@ TEST(StaticLink, ARealClickRightOfTheTextOpens)
                 TranslateMessage(&msg);
                 DispatchMessageW(&msg);
             }
-            return targets.Runs(script) >= 1;
+            return !targets.Opened(0).empty();
         },
         15000));
     EXPECT_EQ(targets.Opened(1), std::vector<std::wstring>{L"blank"});
-    EXPECT_EQ(QueryLook(label).textColor, kVisited);
+    EXPECT_EQ(QueryLook(host.label).textColor, kVisited);
 }
 
 TEST(StaticLink, VisitedTextIsPaintedOverACleanBackground)
@@ -252,45 +236,40 @@ TEST(StaticLink, VisitedTextIsPaintedOverACleanBackground)
     // pixel with more blue than green is the unvisited blue, or its trace in
     // the smoothed edges of the glyphs under the red.
     const auto bluePixels = [](HWND label) {
-        const Capture capture = CaptureClient(label);
-        int count = 0;
-        for (COLORREF p : capture.pixels)
-            count += GetBValue(p) > GetGValue(p) + 10;
-        return count;
+        const std::vector<COLORREF> pixels = CaptureClient(label).pixels;
+        return std::count_if(pixels.begin(), pixels.end(), [](COLORREF p) { return GetBValue(p) > GetGValue(p) + 10; });
     };
-    // A TrueType face, so that the glyphs' edges are smoothed.
-    HFONT font = CreateFontW(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_ONLY_PRECIS,
-                             CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, L"Tahoma");
+    // A TrueType face, so that the glyphs' edges are smoothed; it outlives the control.
+    CFont font;
+    font.Attach(CreateFontW(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_ONLY_PRECIS,
+                            CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, L"Tahoma"));
     LaunchTargets targets;
-    LinkHost host;
-    HWND label = host.AddStatic(1, L"Jednotar jednotek, návštěva odkazu");
-    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    LinkHost host(L"Jednotar jednotek, návštěva odkazu");
+    SendMessageW(host.label, WM_SETFONT, reinterpret_cast<WPARAM>(font.GetSafeHandle()), FALSE);
     LinkProbe link(Narrow(targets.Script(L"visit")).c_str());
-    ASSERT_TRUE(link.SubclassDlgItem(1, host.Window()));
-    SetWindowPos(host.Handle(), HWND_TOP, 0, 0, 300, 120, SWP_SHOWWINDOW);
-    UpdateWindow(host.Handle());
-    ASSERT_GT(bluePixels(label), 20);
+    ASSERT_TRUE(host.Bind(link));
+    SetWindowPos(host.dialog, HWND_TOP, 0, 0, 300, 120, SWP_SHOWWINDOW);
+    UpdateWindow(host.dialog);
+    ASSERT_GT(bluePixels(host.label), 20);
 
-    Click(label);
-    ASSERT_EQ(QueryLook(label).textColor, kVisited);
-    UpdateWindow(host.Handle());
-    EXPECT_EQ(bluePixels(label), 0);
-    EXPECT_GT(PixelsOf(CaptureClient(label), kVisited, 0).count, 20);
-    DestroyWindow(host.Handle());  // before its font goes
-    DeleteObject(font);
+    Click(host.label);
+    ASSERT_EQ(QueryLook(host.label).textColor, kVisited);
+    UpdateWindow(host.dialog);
+    EXPECT_EQ(bluePixels(host.label), 0);
+    EXPECT_GT(PixelsOf(CaptureClient(host.label), kVisited, 0).count, 20);
 }
 
 TEST(StaticLink, ShowsTheHandCursorOrLeavesTheCursorAlone)
 {
-    LinkHost host;
-    HWND label = host.AddStatic(1, L"link");
+    LinkHost host(L"link");
     LinkProbe link;
-    ASSERT_TRUE(link.SubclassDlgItem(1, host.Window()));
+    ASSERT_TRUE(host.Bind(link));
     const HCURSOR hand = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_LINK_CURSOR));
     const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
     const auto requestCursor = [&] {
         SetCursor(arrow);
-        return SendMessageW(label, WM_SETCURSOR, reinterpret_cast<WPARAM>(label), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return SendMessageW(host.label, WM_SETCURSOR, reinterpret_cast<WPARAM>(host.label),
+                            MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     };
     ASSERT_NE(hand, nullptr);
     EXPECT_TRUE(requestCursor());
@@ -320,12 +299,11 @@ TEST(StaticLink, DeletesItselfOnlyWhenAskedTo)
 {
     for (const BOOL autoDelete : {TRUE, FALSE}) {
         SCOPED_TRACE(autoDelete ? "self-deleting" : "owned");
-        LinkHost host;
-        HWND label = host.AddStatic(1, L"link");
+        LinkHost host(L"link");
         bool destroyed = false;
         auto* link = new LinkProbe(nullptr, autoDelete, &destroyed);
-        ASSERT_TRUE(link->SubclassDlgItem(1, host.Window()));
-        DestroyWindow(label);
+        ASSERT_TRUE(host.Bind(*link));
+        DestroyWindow(host.label);
         EXPECT_EQ(destroyed, autoDelete == TRUE);
         if (!destroyed) {
             EXPECT_EQ(link->m_hWnd, nullptr);  // unbound, still alive
