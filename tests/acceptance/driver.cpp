@@ -5,34 +5,14 @@
 //   acceptance.exe JEDNOTAR.EXE EXPECTED.TXT   run the script; exit code 0 only if all checks pass
 //   acceptance.exe --demo JEDNOTAR.EXE         metre to kilometre, 5 typed; the program is left running
 //
-// Steps of the script (fields separated by tabs; VALUE and RESULT are the
-// texts the value field and the result field must show afterwards):
-//   registry N|-            the stored precision is N (a DWORD), or there is none
-//   start                   start the program; its sheet must appear
-//   current I               tab I is the active one and has a page
-//   tabs N / tab I TITLE    the tab strip has N tabs; tab I is titled TITLE
-//   page I                  select tab I
-//   units N                 both unit lists of the page have N entries
-//   unit POS ROW NAME       entry POS of both lists reads NAME and carries ROW
-//   selection F T           the lists' selected positions (-1: none)
-//   fields VALUE RESULT     the two fields, without doing anything
-//   type C VALUE RESULT     the character C typed into the value field
-//   clear VALUE RESULT      the value field's whole text selected and erased
-//   from POS VALUE RESULT   unit POS picked in the "from" list
-//   to POS VALUE RESULT     unit POS picked in the "to" list
-//   dialog-open N           system-menu command 135; the precision dialog shows N
-//   dialog-type TEXT        the dialog's field erased and TEXT typed
-//   dialog-ok / dialog-cancel / dialog-escape   the dialog closes by OK, Storno, Escape
-//   about-open ID           system command ID; the About dialog appears
-//   about-ok / about-escape the About dialog closes by OK, Escape
-//   close ok|cancel|escape|sysclose   the sheet closes so; the process must end and
-//                           the registry must be exactly as it was before the close
+// The steps of the script and their fields are listed in Run::actions_.
 #include <windows.h>
 
 #include <fcntl.h>
 #include <io.h>
 
 #include <cstdio>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -61,11 +41,7 @@ public:
     {
         for (const Step& step : steps)
             Do(step);
-        FlushNotRun();
-        if (target_ && !target_->WaitExit(0)) {
-            Fail(steps.back(), "the script ended with the program still running; it is ended now");
-            target_->Kill();
-        }
+        EndLeftOver(steps.back(), "the script ended with the program still running; it is ended now");
     }
 
     int passed = 0;
@@ -85,8 +61,6 @@ private:
         return where;
     }
 
-    void Pass() { ++passed; }
-
     void Fail(const Step& step, const std::string& what)
     {
         FlushNotRun();
@@ -98,9 +72,14 @@ private:
     void Check(const Step& step, bool ok, const std::string& what)
     {
         if (ok)
-            Pass();
+            ++passed;
         else
             Fail(step, what);
+    }
+
+    void Expect(const Step& step, const std::string& what, const std::string& want, const std::string& seen)
+    {
+        Check(step, seen == want, "expected " + what + " " + Quoted(want) + ", seen " + Quoted(seen));
     }
 
     // A step that needs the program while it is gone or hung: counted as
@@ -110,10 +89,9 @@ private:
         ++failed;
         if (notRunCount_++ == 0) {
             notRunFirst_ = step.line;
-            if (target_ && !target_->LostReason().empty())
-                notRunReason_ = target_->LostReason();
-            else
-                notRunReason_ = target_ ? "the program has ended" : "the program is not running";
+            notRunReason_ = !target_                        ? "the program is not running"
+                            : target_->LostReason().empty() ? "the program has ended"
+                                                            : target_->LostReason();
         }
         notRunLast_ = step.line;
     }
@@ -128,66 +106,50 @@ private:
         notRunCount_ = 0;
     }
 
-    // ---- the page's fields ------------------------------------------------
-
-    HWND Control(int id) const { return page_ ? GetDlgItem(page_, id) : nullptr; }
-
-    void CheckFields(const Step& step, bool acted, const std::string& value, const std::string& result)
+    // A program that the script left running fails `step` and is ended.
+    void EndLeftOver(const Step& step, const char* what)
     {
-        if (!acted) {
-            Fail(step,
-                 "the step could not be done" + (target_->Alive() ? std::string() : ": " + target_->LostReason()));
-            return;
+        FlushNotRun();
+        if (target_ && !target_->WaitExit(0)) {
+            Fail(step, what);
+            target_->Kill();
         }
-        std::string seenValue = target_->Text(Control(kValueField));
-        std::string seenResult = target_->Text(Control(kResultField));
-        Check(step, seenValue == value && seenResult == result,
-              "expected value " + Quoted(value) + " result " + Quoted(result) + ", seen value " + Quoted(seenValue) +
-                  " result " + Quoted(seenResult));
-    }
-
-    void CheckRegistry(const Step& step)
-    {
-        const std::string& want = step.Field(1);
-        PrecisionInStore stored = ReadStoredPrecision();
-        if (want != "-" && target_ && target_->Alive()) {
-            // A confirmed dialog writes once its modal loop has returned.
-            WaitFor([&] { return (stored = ReadStoredPrecision()).Describe() == want; }, 2000, 10);
-        }
-        std::string seen = stored.Describe();
-        Check(step, seen == (want == "-" ? "none" : want),
-              "expected stored precision " + (want == "-" ? std::string("none") : want) + ", seen " + seen);
     }
 
     // ---- the steps ------------------------------------------------------------
 
+    HWND Control(int id) const { return page_ ? GetDlgItem(page_, id) : nullptr; }
+
+    void CheckRegistry(const Step& step)
+    {
+        const std::string want = step.Field(1) == "-" ? "none" : step.Field(1);
+        std::string seen = StoredPrecisionText();
+        // A confirmed dialog writes once its modal loop has returned.
+        if (want != "none" && target_ && target_->Alive())
+            WaitFor([&] { return (seen = StoredPrecisionText()) == want; }, 2000, 10);
+        Expect(step, "stored precision", want, seen);
+    }
+
     void Start(const Step& step)
     {
-        FlushNotRun();
-        if (target_ && !target_->WaitExit(0)) {
-            Fail(step, "the previous run of the program was still running; it is ended now");
-            target_->Kill();
-        }
-        target_.reset(new Target);
+        EndLeftOver(step, "the previous run of the program was still running; it is ended now");
+        target_ = std::make_unique<Target>();
         page_ = nullptr;
         pageTitle_.clear();
         std::string error;
-        bool started = target_->Start(exe_, error);
+        const bool started = target_->Start(exe_, error);
         Check(step, started, error);
     }
 
     void Close(const Step& step)
     {
         const std::string& how = step.Field(1);
-        if (how != "ok" && how != "cancel" && how != "escape" && how != "sysclose") {
-            Fail(step, "unknown way of closing " + Quoted(how));
-            return;
-        }
         std::string before = SnapshotCompanyKey();
         bool done = CloseBy(target_->Sheet(), how, Control(kValueField));
         bool ended = done && target_->WaitExit(kExitMs);
         Check(step, ended,
-              done ? "the process did not end within " + std::to_string(kExitMs) + " ms" : "could not close");
+              done ? "the process did not end within " + std::to_string(kExitMs) + " ms"
+                   : "could not close by " + Quoted(how));
         if (!ended)
             target_->Kill();
         std::string after = SnapshotCompanyKey();
@@ -196,60 +158,62 @@ private:
         pageTitle_.clear();
     }
 
-    void SelectPage(const Step& step)
+    // Tab I is active, with its page, after `selected` said whether selecting it worked.
+    void CheckActive(const Step& step, bool selected)
     {
-        int index = step.Number(1);
-        bool selected = target_->SelectTab(index);
+        const int want = step.Number(1);
         page_ = target_->CurrentPage();
-        int current = target_->CurrentTab();
-        pageTitle_ = titles_.count(index) ? titles_[index] : "page " + step.Field(1);
-        Check(step, selected && page_ && current == index,
-              "tab " + std::to_string(index) + " could not be selected (active tab " + std::to_string(current) +
-                  (page_ ? ")" : ", no page)"));
+        const int current = target_->CurrentTab();
+        pageTitle_ = titles_.count(want) ? titles_[want] : "page " + step.Field(1);
+        Check(step, selected && page_ && current == want,
+              std::string(selected ? "expected" : "could not select") + " tab " + step.Field(1) +
+                  " active with its page, seen tab " + std::to_string(current) + (page_ ? "" : " and no page"));
     }
+
+    void CheckCurrent(const Step& step) { CheckActive(step, true); }
+    void SelectPage(const Step& step) { CheckActive(step, target_->SelectTab(step.Number(1))); }
+
+    void CheckTabCount(const Step& step)
+    {
+        Expect(step, "tabs", std::to_string(step.Number(1)), std::to_string(target_->TabCount()));
+    }
+
+    void CheckTabTitle(const Step& step) { Expect(step, "title", step.Field(2), target_->TabTitle(step.Number(1))); }
 
     void CheckUnits(const Step& step)
     {
-        int want = step.Number(1);
+        const int want = step.Number(1);
         HWND from = Control(kFromList), to = Control(kToList);
         // The start page lists its units on its first paint.
         WaitFor([&] { return !target_->Alive() || target_->ListCount(from) >= want; }, kListFillMs);
-        int nFrom = target_->ListCount(from), nTo = target_->ListCount(to);
-        Check(step, nFrom == want && nTo == want,
-              "expected " + std::to_string(want) + " units in each list, seen " + std::to_string(nFrom) +
-                  " in the \"from\" list and " + std::to_string(nTo) + " in the \"to\" list");
+        Expect(step, "units in the \"from\" and the \"to\" list", std::to_string(want) + " and " + std::to_string(want),
+               std::to_string(target_->ListCount(from)) + " and " + std::to_string(target_->ListCount(to)));
     }
 
     void CheckUnit(const Step& step)
     {
-        int pos = step.Number(1);
-        LRESULT row = step.Number(2);
+        const int pos = step.Number(1);
+        const LRESULT row = step.Number(2);
         const std::string& name = step.Field(3);
         std::string problems;
-        const int ids[2] = {kFromList, kToList};
-        for (int id : ids) {
-            HWND list = Control(id);
-            std::string text = target_->ListText(list, pos);
-            LRESULT data = target_->ListData(list, pos);
-            const char* which = id == kFromList ? "\"from\"" : "\"to\"";
+        for (int id : {kFromList, kToList}) {
+            const std::string which = id == kFromList ? "; \"from\" list " : "; \"to\" list ";
+            const std::string text = target_->ListText(Control(id), pos);
+            const LRESULT data = target_->ListData(Control(id), pos);
             if (text != name)
-                problems += std::string(problems.empty() ? "" : "; ") + which + " list shows " + Quoted(text);
+                problems += which + "shows " + Quoted(text);
             if (data != row)
-                problems += std::string(problems.empty() ? "" : "; ") + which + " list carries " +
-                            std::to_string(static_cast<long long>(data));
+                problems += which + "carries " + std::to_string(static_cast<long long>(data));
         }
         Check(step, problems.empty(),
-              "expected " + Quoted(name) + " carrying row " + std::to_string(static_cast<long long>(row)) + ", " +
-                  problems);
+              "expected " + Quoted(name) + " carrying row " + std::to_string(static_cast<long long>(row)) + problems);
     }
 
     void CheckSelection(const Step& step)
     {
-        int from = target_->ListSelection(Control(kFromList));
-        int to = target_->ListSelection(Control(kToList));
-        Check(step, from == step.Number(1) && to == step.Number(2),
-              "expected selected positions " + step.Field(1) + " and " + step.Field(2) + ", seen " +
-                  std::to_string(from) + " and " + std::to_string(to));
+        Expect(step, "selected positions", std::to_string(step.Number(1)) + " and " + std::to_string(step.Number(2)),
+               std::to_string(target_->ListSelection(Control(kFromList))) + " and " +
+                   std::to_string(target_->ListSelection(Control(kToList))));
     }
 
     bool Type(HWND field, const std::string& utf8)
@@ -261,46 +225,67 @@ private:
         return !chars.empty();
     }
 
-    // The dialog that system command `command` opens, titled `caption`;
-    // null, and the step failed, when none appears.
-    HWND OpenBySystemMenu(const Step& step, UINT command, const wchar_t* caption)
+    // A step on the page, then the value and the result that it must leave
+    // in the two fields: the step's last two fields.
+    void FieldStep(const Step& step)
     {
-        if (!target_->Post(target_->Sheet(), WM_SYSCOMMAND, command, 0)) {
-            Fail(step, "could not post the system command");
-            return nullptr;
+        const std::string& name = step.Field(0);
+        HWND value = Control(kValueField);
+        bool acted = true;  // "fields" only looks
+        if (name == "type")
+            acted = Type(value, step.Field(1));
+        else if (name == "clear")
+            acted = target_->ClearField(value);
+        else if (name != "fields")
+            acted = target_->Pick(page_, Control(name == "from" ? kFromList : kToList), step.Number(1));
+        if (!acted) {
+            Fail(step,
+                 "the step could not be done" + (target_->Alive() ? std::string() : ": " + target_->LostReason()));
+            return;
         }
-        HWND dialog = target_->FindDialog(caption, kDialogMs);
-        if (!dialog)
-            Fail(step, "no window " + Quoted(Narrow(caption)) + " appeared");
-        return dialog;
+        const size_t at = name == "fields" || name == "clear" ? 1 : 2;
+        const std::string& wantValue = step.Field(at);
+        const std::string& wantResult = step.Field(at + 1);
+        std::string seenValue = target_->Text(value);
+        std::string seenResult = target_->Text(Control(kResultField));
+        Check(step, seenValue == wantValue && seenResult == wantResult,
+              "expected value " + Quoted(wantValue) + " result " + Quoted(wantResult) + ", seen value " +
+                  Quoted(seenValue) + " result " + Quoted(seenResult));
+    }
+
+    // Opens the dialog titled `caption` by system command `command`; false,
+    // and the step failed, when none appears.
+    bool OpenBySystemMenu(const Step& step, UINT command, const wchar_t* caption)
+    {
+        const bool posted = target_->Post(target_->Sheet(), WM_SYSCOMMAND, command, 0);
+        dialog_ = posted ? target_->FindDialog(caption, kDialogMs) : nullptr;
+        if (!dialog_)
+            Fail(step, posted ? "no window " + Quoted(Narrow(caption)) + " appeared"
+                              : std::string("could not post the system command"));
+        return dialog_ != nullptr;
     }
 
     void OpenDialog(const Step& step)
     {
-        dialog_ = OpenBySystemMenu(step, kPrecisionCommand, kPrecisionCaption);
-        if (!dialog_)
+        if (!OpenBySystemMenu(step, kPrecisionCommand, kPrecisionCaption))
             return;
         target_->Sync(dialog_);
-        std::string shown = target_->Text(GetDlgItem(dialog_, kPrecisionField));
-        Check(step, shown == step.Field(1),
-              "expected the field to show " + Quoted(step.Field(1)) + ", seen " + Quoted(shown));
+        Expect(step, "the field to show", step.Field(1), target_->Text(GetDlgItem(dialog_, kPrecisionField)));
     }
 
     void TypeInDialog(const Step& step)
     {
         HWND field = dialog_ ? GetDlgItem(dialog_, kPrecisionField) : nullptr;
-        bool typed = field && target_->ClearField(field) && Type(field, step.Field(1));
-        std::string shown = field ? target_->Text(field) : std::string();
-        Check(step, typed && shown == step.Field(1),
-              typed ? "expected the field to show " + Quoted(step.Field(1)) + ", seen " + Quoted(shown)
-                    : std::string("could not type into the precision dialog"));
+        if (field && target_->ClearField(field) && Type(field, step.Field(1)))
+            Expect(step, "the field to show", step.Field(1), target_->Text(field));
+        else
+            Fail(step, "could not type into the precision dialog");
     }
 
     void OpenAbout(const Step& step)
     {
-        dialog_ = OpenBySystemMenu(step, static_cast<UINT>(step.Number(1)), kAboutCaption);
-        if (dialog_)
-            Pass();
+        if (OpenBySystemMenu(step, static_cast<UINT>(step.Number(1)), kAboutCaption))
+            ++passed;
     }
 
     // Closes `window` the way `how` names: "ok" or "cancel" clicks its button,
@@ -315,8 +300,7 @@ private:
         return how == "sysclose" && target_->Post(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     }
 
-    // Closes the open dialog by the way the step's name ends in: "-ok" (the
-    // OK button), "-cancel" (the Storno button) or "-escape" (the key).
+    // Closes the open dialog the way the step's name ends: "-ok", "-cancel", "-escape".
     void CloseDialog(const Step& step)
     {
         if (!dialog_) {
@@ -333,95 +317,50 @@ private:
         dialog_ = nullptr;
     }
 
-    void CheckCurrent(const Step& step)
-    {
-        page_ = target_->CurrentPage();
-        int current = target_->CurrentTab();
-        int want = step.Number(1);
-        pageTitle_ = titles_.count(want) ? titles_[want] : std::string();
-        Check(step, current == want && page_,
-              "expected tab " + step.Field(1) + " active with its page, seen tab " + std::to_string(current) +
-                  (page_ ? "" : " and no page"));
-    }
-
-    void CheckTabCount(const Step& step)
-    {
-        int n = target_->TabCount();
-        Check(step, n == step.Number(1), "expected " + step.Field(1) + " tabs, seen " + std::to_string(n));
-    }
-
-    void CheckTabTitle(const Step& step)
-    {
-        std::string title = target_->TabTitle(step.Number(1));
-        Check(step, title == step.Field(2), "expected title " + Quoted(step.Field(2)) + ", seen " + Quoted(title));
-    }
-
-    void CheckFieldsAsThey(const Step& step) { CheckFields(step, true, step.Field(1), step.Field(2)); }
-
-    void TypeValue(const Step& step)
-    {
-        CheckFields(step, Type(Control(kValueField), step.Field(1)), step.Field(2), step.Field(3));
-    }
-
-    void ClearValue(const Step& step)
-    {
-        CheckFields(step, target_->ClearField(Control(kValueField)), step.Field(1), step.Field(2));
-    }
-
-    // "from" or "to": a unit picked in that list.
-    void PickUnit(const Step& step)
-    {
-        HWND list = Control(step.Field(0) == "from" ? kFromList : kToList);
-        CheckFields(step, target_->Pick(page_, list, step.Number(1)), step.Field(2), step.Field(3));
-    }
-
     void Do(const Step& step)
     {
         const std::string& name = step.Field(0);
-        if (name == "registry") {
-            CheckRegistry(step);
-            return;
-        }
-        if (name == "start") {
-            Start(step);
-            return;
-        }
         if (name == "tab")
             titles_[step.Number(1)] = step.Field(2);
-        if (!target_ || !target_->Alive() || target_->WaitExit(0)) {
-            NotRun(step);
-            return;
-        }
         const auto action = actions_.find(name);
+        const bool running = target_ && target_->Alive() && !target_->WaitExit(0);
         if (action == actions_.end())
             Fail(step, "unknown step " + Quoted(name));
+        else if (name != "registry" && name != "start" && !running)
+            NotRun(step);
         else
             (this->*action->second)(step);
     }
 
-    // The steps that need the program running, by name.
+    // Every step by name, and its fields after the name; VALUE and RESULT
+    // are the texts that the value and the result field must show after it.
     using Action = void (Run::*)(const Step&);
-    const std::map<std::string, Action> actions_ = {{"close", &Run::Close},
-                                                    {"current", &Run::CheckCurrent},
-                                                    {"tabs", &Run::CheckTabCount},
-                                                    {"tab", &Run::CheckTabTitle},
-                                                    {"page", &Run::SelectPage},
-                                                    {"units", &Run::CheckUnits},
-                                                    {"unit", &Run::CheckUnit},
-                                                    {"selection", &Run::CheckSelection},
-                                                    {"fields", &Run::CheckFieldsAsThey},
-                                                    {"type", &Run::TypeValue},
-                                                    {"clear", &Run::ClearValue},
-                                                    {"from", &Run::PickUnit},
-                                                    {"to", &Run::PickUnit},
-                                                    {"dialog-open", &Run::OpenDialog},
-                                                    {"dialog-type", &Run::TypeInDialog},
-                                                    {"about-open", &Run::OpenAbout},
-                                                    {"dialog-ok", &Run::CloseDialog},
-                                                    {"dialog-cancel", &Run::CloseDialog},
-                                                    {"dialog-escape", &Run::CloseDialog},
-                                                    {"about-ok", &Run::CloseDialog},
-                                                    {"about-escape", &Run::CloseDialog}};
+    const std::map<std::string, Action> actions_ = {
+        {"registry", &Run::CheckRegistry},     // N|-: the stored precision is N (a DWORD), or there is none
+        {"start", &Run::Start},                // start the program; its sheet must appear
+        {"current", &Run::CheckCurrent},       // I: tab I is the active one and has a page
+        {"tabs", &Run::CheckTabCount},         // N: the tab strip has N tabs
+        {"tab", &Run::CheckTabTitle},          // I TITLE: tab I is titled TITLE
+        {"page", &Run::SelectPage},            // I: select tab I
+        {"units", &Run::CheckUnits},           // N: both unit lists of the page have N entries
+        {"unit", &Run::CheckUnit},             // POS ROW NAME: entry POS of both lists reads NAME and carries ROW
+        {"selection", &Run::CheckSelection},   // F T: the lists' selected positions (-1: none)
+        {"fields", &Run::FieldStep},           // VALUE RESULT: the two fields, without doing anything
+        {"type", &Run::FieldStep},             // C VALUE RESULT: the character C typed into the value field
+        {"clear", &Run::FieldStep},            // VALUE RESULT: the value field's whole text selected and erased
+        {"from", &Run::FieldStep},             // POS VALUE RESULT: unit POS picked in the "from" list
+        {"to", &Run::FieldStep},               // POS VALUE RESULT: unit POS picked in the "to" list
+        {"dialog-open", &Run::OpenDialog},     // N: system-menu command 135; the precision dialog shows N
+        {"dialog-type", &Run::TypeInDialog},   // TEXT: the dialog's field erased and TEXT typed
+        {"dialog-ok", &Run::CloseDialog},      // the precision dialog closes by OK,
+        {"dialog-cancel", &Run::CloseDialog},  // by Storno,
+        {"dialog-escape", &Run::CloseDialog},  // by Escape
+        {"about-open", &Run::OpenAbout},       // ID: system command ID; the About dialog appears
+        {"about-ok", &Run::CloseDialog},       // the About dialog closes by OK,
+        {"about-escape", &Run::CloseDialog},   // by Escape
+        {"close", &Run::Close},                // ok|cancel|escape|sysclose: the sheet closes so; the process
+                                               // must end and the registry must stay exactly as it was
+    };
 
     std::wstring exe_;
     std::unique_ptr<Target> target_;
@@ -439,7 +378,6 @@ int Demo(const std::wstring& exe)
     std::string error;
     if (!target.Start(exe, error)) {
         std::printf("demo: %s\n", error.c_str());
-        target.Kill();
         return 1;
     }
     HWND page = target.CurrentPage();

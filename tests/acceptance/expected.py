@@ -4,16 +4,13 @@ and, after each step, the texts the program must then show.
 
     python3 expected.py path/to/tests/golden/units.tsv > expected.txt
 
-The unit table is the tests' golden table, written from the units' definitions
-and not from the program. Every text is computed here, with Python's own float
-arithmetic and '%.*f' formatting, from a model of the page: a conversion reads
-the number at the start of the value field, converts it and rewrites both
-fields; a change of unit converts the text left in the field by the previous
-conversion. Nothing of the program's own code is used.
+Every text is computed here from the golden unit table, with Python's own
+float arithmetic and '%.*f' formatting, by a model of the page: a conversion
+reads the number at the start of the value field, converts it and rewrites
+both fields; a change of unit converts the text the previous conversion left.
 
-Output: one step per line, fields separated by tabs, texts in UTF-8 (a text
-may end in a blank: a unit without an abbreviation). Lines starting with '#'
-are comments. The driver (driver.cpp) documents each step.
+Output: one step per line (driver.cpp lists the steps), fields separated by
+tabs, UTF-8; a text may end in a blank (a unit without an abbreviation).
 """
 
 import collections
@@ -117,7 +114,7 @@ class Program:
     def convert(self):
         page = self.page()
         if page.src < 0 or page.dst < 0 or page.value == "":
-            return False
+            return
         value = read_value(page.value)
         src, dst = page.units[page.src], page.units[page.dst]
         if page.category == TEMPERATURE:
@@ -126,7 +123,6 @@ class Program:
             result = (value * src.factor) / dst.factor
         page.result = self.text(result, dst.abbreviation)
         page.value = self.text(value, src.abbreviation)
-        return True
 
     def type_char(self, char):
         page = self.page()
@@ -198,15 +194,11 @@ class Script:
         self.program.clear()
         self.emit("clear", *self.fields())
 
-    def pick_from(self, pos):
-        self.program.page().src = pos
+    def pick(self, which, pos):
+        """Unit `pos` picked in the "from" or the "to" list."""
+        setattr(self.program.page(), "src" if which == "from" else "dst", pos)
         self.program.convert()
-        self.emit("from", pos, *self.fields())
-
-    def pick_to(self, pos):
-        self.program.page().dst = pos
-        self.program.convert()
-        self.emit("to", pos, *self.fields())
+        self.emit(which, pos, *self.fields())
 
     def set_precision(self, text, close):
         """Opens the precision dialog, checks that it shows the setting,
@@ -226,13 +218,12 @@ class Script:
         that `targets` gives for it). On a fresh page the first source is
         picked while no target is, so the first conversion happens on the
         first target."""
-        page = self.program.page()
-        n = len(page.units)
+        n = len(self.program.page().units)
         for src in sources:
-            self.pick_from(src)
+            self.pick("from", src)
             for dst in (targets[src] if targets else range(n)):
                 if dst != src:
-                    self.pick_to(dst)
+                    self.pick("to", dst)
 
     def start_page(self, index, lists="count", value=None):
         self.show_page(index, lists)
@@ -243,8 +234,8 @@ class Script:
         self.start()
         self.set_precision(None, dismiss)
         self.start_page(index)
-        self.pick_from(0)
-        self.pick_to(1)
+        self.pick("from", 0)
+        self.pick("to", 1)
         self.set_precision(precision, "ok")
 
     def sweep_pages(self, first, sources):
@@ -291,25 +282,24 @@ def build(units):
         pairs += n * (n - 1)
     s.comment("typing into a page that converts: the caret stays where it was")
     s.show_page(0)
-    s.pick_from(0)
-    s.pick_to(1)
+    s.pick("from", 0)
+    s.pick("to", 1)
     s.clear()
     s.type("15.25")
     s.comment("a page keeps its units and texts while another tab is shown")
     s.show_page(3)
     s.show_page(0)
     s.comment("the About command, also by an id with low bits set; it changes nothing")
-    s.emit("about-open", 0x10)
-    s.emit("about-ok")
-    s.emit("about-open", 0x1F)
-    s.emit("about-escape")
+    for command, close in ((0x10, "ok"), (0x1F, "escape")):
+        s.emit("about-open", command)
+        s.emit("about-" + close)
     s.emit("fields", *s.fields())
     s.emit("registry", "-")
     s.close("escape")
 
     s.comment("run 2: Storno writes nothing; precision 0 set through the dialog")
     s.start_with_precision("cancel", 0, "0")
-    s.pick_to(2)
+    s.pick("to", 2)
     s.sweep_pages(0, lambda n: sorted({0, n // 2, n - 1}))
     s.close("cancel")
 
@@ -321,10 +311,10 @@ def build(units):
     s.comment("run 4: precision 10 survived the restart; back to 5; large values; closing by OK")
     s.start()
     s.start_page(10)
-    s.pick_from(1)
-    s.pick_to(0)
+    s.pick("from", 1)
+    s.pick("to", 0)
     s.set_precision(None, "cancel")
-    s.pick_to(2)
+    s.pick("to", 2)
     s.set_precision("5", "ok")
     s.comment("the pairs whose result printed fewer than three digits in run 1, again with a value")
     s.comment("large enough to print them with at least three (typed with an exponent)")

@@ -3,6 +3,9 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
+#include <type_traits>
 #include <vector>
 
 #include "tests/support/settings_store.h"
@@ -10,22 +13,31 @@
 
 namespace {
 
-void AppendKey(HKEY key, const std::wstring& path, std::string& out)
+using Key = std::unique_ptr<std::remove_pointer_t<HKEY>, decltype(&RegCloseKey)>;
+
+// The key `path` (under HKEY_CURRENT_USER) and all below it.
+void AppendKey(const std::wstring& path, std::string& out)
 {
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) {
+        out += "no key HKCU\\" + Narrow(path) + "\n";
+        return;
+    }
+    const Key key(opened, &RegCloseKey);
     FILETIME written{};
-    DWORD subkeys = 0, values = 0, maxSubkey = 0, maxValueName = 0, maxData = 0;
-    RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, &subkeys, &maxSubkey, nullptr, &values, &maxValueName, &maxData,
+    DWORD subkeys = 0, values = 0, maxValueName = 0, maxData = 0;
+    RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, &maxValueName, &maxData,
                      nullptr, &written);
     char line[96];
     std::snprintf(line, sizeof line, "] written %08lx%08lx\n", static_cast<unsigned long>(written.dwHighDateTime),
                   static_cast<unsigned long>(written.dwLowDateTime));
-    out += "[" + Narrow(path) + line;
+    out += "[HKCU\\" + Narrow(path) + line;
 
     for (DWORD i = 0; i < values; ++i) {
         std::vector<wchar_t> name(maxValueName + 2);
         std::vector<BYTE> data(maxData + 2);
         DWORD nameLen = static_cast<DWORD>(name.size()), dataLen = static_cast<DWORD>(data.size()), type = 0;
-        if (RegEnumValueW(key, i, name.data(), &nameLen, nullptr, &type, data.data(), &dataLen) != ERROR_SUCCESS)
+        if (RegEnumValueW(key.get(), i, name.data(), &nameLen, nullptr, &type, data.data(), &dataLen) != ERROR_SUCCESS)
             continue;
         std::snprintf(line, sizeof line, " type %lu:", static_cast<unsigned long>(type));
         out += "  " + Quoted(Narrow(std::wstring(name.data(), nameLen))) + line;
@@ -36,57 +48,31 @@ void AppendKey(HKEY key, const std::wstring& path, std::string& out)
         out += "\n";
     }
     for (DWORD i = 0; i < subkeys; ++i) {
-        std::vector<wchar_t> name(maxSubkey + 2);
-        DWORD nameLen = static_cast<DWORD>(name.size());
-        if (RegEnumKeyExW(key, i, name.data(), &nameLen, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-            continue;
-        std::wstring childName(name.data(), nameLen);
-        HKEY child;
-        if (RegOpenKeyExW(key, childName.c_str(), 0, KEY_READ, &child) == ERROR_SUCCESS) {
-            AppendKey(child, path + L"\\" + childName, out);
-            RegCloseKey(child);
-        }
+        wchar_t name[256];  // the longest key name Windows allows, and its end
+        DWORD nameLen = 256;
+        if (RegEnumKeyExW(key.get(), i, name, &nameLen, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS)
+            AppendKey(path + L"\\" + std::wstring(name, nameLen), out);
     }
 }
 
 }  // namespace
 
-std::string PrecisionInStore::Describe() const
+std::string StoredPrecisionText()
 {
-    if (!present)
-        return "none";
-    char buf[96];
-    if (type != REG_DWORD || size != 4)
-        std::snprintf(buf, sizeof buf, "a value of type %lu and %lu bytes", type, size);
-    else
-        std::snprintf(buf, sizeof buf, "%lu", value);
-    return buf;
-}
-
-PrecisionInStore ReadStoredPrecision()
-{
-    PrecisionInStore stored;
     const StoredRaw raw = ReadStoredRaw();
     if (!raw)
-        return stored;
-    const std::vector<BYTE>& data = raw->second;
-    stored.present = true;
-    stored.type = raw->first;
-    stored.size = static_cast<unsigned long>(data.size());
-    if (stored.type == REG_DWORD && data.size() == 4)
-        stored.value = static_cast<unsigned long>(data[0] | (data[1] << 8) | (data[2] << 16)) |
-                       (static_cast<unsigned long>(data[3]) << 24);
-    return stored;
+        return "none";
+    const auto& [type, data] = *raw;
+    if (type != REG_DWORD || data.size() != sizeof(DWORD))
+        return "a value of type " + std::to_string(type) + " and " + std::to_string(data.size()) + " bytes";
+    DWORD value = 0;
+    std::memcpy(&value, data.data(), sizeof value);
+    return std::to_string(value);
 }
 
 std::string SnapshotCompanyKey()
 {
-    HKEY key;
-    const std::wstring company = CompanyKey();
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, company.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return "no key HKCU\\" + Narrow(company) + "\n";
     std::string out;
-    AppendKey(key, L"HKCU\\" + company, out);
-    RegCloseKey(key);
+    AppendKey(CompanyKey(), out);
     return out;
 }

@@ -4,16 +4,9 @@
 
 #include <string>
 
-// The precision value in the settings store (tests/support/settings_store.h).
-struct PrecisionInStore {
-    bool present = false;
-    unsigned long type = 0;        // REG_DWORD expected
-    unsigned long size = 0;        // 4 expected
-    unsigned long value = 0;       // the DWORD, when type and size fit
-    std::string Describe() const;  // "none", "5", or what is wrong with it
-};
-
-PrecisionInStore ReadStoredPrecision();
+// The precision in the settings store (tests/support/settings_store.h):
+// "none", its number, or what is wrong with it.
+std::string StoredPrecisionText();
 
 // Every key under the company's key with its last-write time and every
 // value with its type and data, as one text: two snapshots differ if a key or

@@ -37,13 +37,9 @@ bool ReadScript(const std::wstring& path, std::vector<Step>& steps, std::string&
             continue;
         Step step;
         step.line = line;
-        size_t from = 0;
-        for (;;) {
-            size_t tab = text.find('\t', from);
-            step.fields.push_back(text.substr(from, tab == std::string::npos ? std::string::npos : tab - from));
-            if (tab == std::string::npos)
-                break;
-            from = tab + 1;
+        for (size_t from = 0, tab = 0; tab != std::string::npos; from = tab + 1) {
+            tab = text.find('\t', from);
+            step.fields.push_back(text.substr(from, tab - from));  // to the end after the last tab
         }
         steps.push_back(std::move(step));
     }

@@ -1,10 +1,8 @@
 #include "target.h"
 
-#include <commctrl.h>
-#include <prsht.h>
-
+#include <cstddef>
 #include <cstdio>
-#include <vector>
+#include <iterator>
 
 #include "tests/support/program_windows.h"
 #include "tests/support/wait.h"
@@ -15,13 +13,13 @@ namespace {
 const DWORD kStartMs = 20000;  // a first Wine start may be slow
 const DWORD kSettleMs = 5000;  // longest wait for a posted keystroke
 
-}  // namespace
+// TCM_GETITEMW's item and the title it points to, in the program's memory.
+struct TabItem {
+    TCITEMW item;
+    wchar_t text[256];
+};
 
-Target::~Target()
-{
-    if (remote_ && child_.Handle())
-        VirtualFreeEx(child_.Handle(), remote_, 0, MEM_RELEASE);
-}
+}  // namespace
 
 bool Target::Start(const std::wstring& exe, std::string& error)
 {
@@ -29,10 +27,7 @@ bool Target::Start(const std::wstring& exe, std::string& error)
         error = "cannot start " + Narrow(exe) + " (error " + std::to_string(GetLastError()) + ")";
         return false;
     }
-    lost_ = false;
-    lostReason_.clear();
     WaitForInputIdle(child_.Handle(), kStartMs);
-
     sheet_ = FindDialog(kSheetCaption, kStartMs);
     if (!sheet_) {
         error = WaitExit(0)
@@ -42,39 +37,28 @@ bool Target::Start(const std::wstring& exe, std::string& error)
         Kill();
         return false;
     }
-    remote_ = VirtualAllocEx(child_.Handle(), nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    // The process and this memory end together, unless it is detached.
+    remote_ = VirtualAllocEx(child_.Handle(), nullptr, sizeof(TabItem), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     return true;
 }
 
 void Target::Detach()
 {
-    if (remote_ && child_.Handle())
+    if (remote_)
         VirtualFreeEx(child_.Handle(), remote_, 0, MEM_RELEASE);
     remote_ = nullptr;
     child_.Release();
 }
 
-void Target::Kill()
-{
-    child_.End();
-}
-
-bool Target::WaitExit(DWORD ms)
-{
-    return child_.WaitExit(ms);
-}
-
 void Target::Lose(const std::string& why)
 {
-    if (!lost_) {
-        lost_ = true;
+    if (lostReason_.empty())
         lostReason_ = why;
-    }
 }
 
 bool Target::Send(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
-    return Alive() && Answered(hwnd, msg, SendWithTimeout(hwnd, msg, wParam, lParam, result));
+    return Asked(hwnd, msg, [&] { return SendWithTimeout(hwnd, msg, wParam, lParam, result); });
 }
 
 void Target::NoAnswer(HWND hwnd, UINT msg)
@@ -93,93 +77,45 @@ bool Target::Post(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return Alive() && PostMessageW(hwnd, msg, wParam, lParam) != 0;
 }
 
+LRESULT Target::Answer(HWND window, UINT msg, WPARAM wParam, LRESULT failed)
+{
+    LRESULT n = failed;
+    return Send(window, msg, wParam, 0, &n) ? n : failed;
+}
+
 std::string Target::Text(HWND hwnd)
 {
     std::wstring text;
-    return Answered(hwnd, WM_GETTEXT, hwnd && Alive() && ReadText(hwnd, text)) ? Narrow(text) : std::string();
-}
-
-bool Target::Answered(HWND hwnd, UINT msg, bool answered)
-{
-    if (!answered && hwnd && Alive())
-        NoAnswer(hwnd, msg);
-    return answered;
-}
-
-HWND Target::TabControl()
-{
-    LRESULT tab = 0;
-    Send(sheet_, PSM_GETTABCONTROL, 0, 0, &tab);
-    return reinterpret_cast<HWND>(tab);
-}
-
-int Target::Number(HWND window, UINT msg, int failed)
-{
-    LRESULT n = failed;
-    return window && Send(window, msg, 0, 0, &n) ? static_cast<int>(n) : failed;
-}
-
-std::string Target::TabTitle(int index)
-{
-    HWND tab = TabControl();
-    if (!tab || !remote_)
-        return std::string();
-    // The item and its text buffer both live in the program's memory: the
-    // tab control writes the title where the item points.
-    const size_t textOffset = 256, textChars = 256;
-    char* base = static_cast<char*>(remote_);
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = reinterpret_cast<LPWSTR>(base + textOffset);
-    item.cchTextMax = static_cast<int>(textChars);
-    std::vector<wchar_t> text(textChars, L'\0');
-    SIZE_T done = 0;
-    if (!WriteProcessMemory(child_.Handle(), remote_, &item, sizeof item, &done) ||
-        !WriteProcessMemory(child_.Handle(), base + textOffset, text.data(), textChars * sizeof(wchar_t), &done))
-        return std::string();
-    LRESULT ok = 0;
-    if (!Send(tab, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(remote_), &ok) || !ok)
-        return std::string();
-    // The control may answer with a pointer of its own instead of copying.
-    if (!ReadProcessMemory(child_.Handle(), remote_, &item, sizeof item, &done) || !item.pszText)
-        return std::string();
-    if (!ReadProcessMemory(child_.Handle(), item.pszText, text.data(), (textChars - 1) * sizeof(wchar_t), &done))
-        return std::string();
-    text[textChars - 1] = L'\0';
-    return Narrow(std::wstring(text.data()));
-}
-
-bool Target::SelectTab(int index)
-{
-    LRESULT ok = 0;
-    return Send(sheet_, PSM_SETCURSEL, static_cast<WPARAM>(index), 0, &ok) && ok;
-}
-
-HWND Target::CurrentPage()
-{
-    LRESULT page = 0;
-    Send(sheet_, PSM_GETCURRENTPAGEHWND, 0, 0, &page);
-    return reinterpret_cast<HWND>(page);
+    return Asked(hwnd, WM_GETTEXT, [&] { return ReadText(hwnd, text); }) ? Narrow(text) : std::string();
 }
 
 std::string Target::ListText(HWND list, int pos)
 {
     std::wstring text;
-    return Answered(list, CB_GETLBTEXT, list && Alive() && ReadItemText(list, pos, text)) ? Narrow(text)
-                                                                                          : std::string();
-}
-
-LRESULT Target::ListData(HWND list, int pos)
-{
-    LRESULT data = CB_ERR;
-    if (list)
-        Send(list, CB_GETITEMDATA, static_cast<WPARAM>(pos), 0, &data);
-    return data;
+    return Asked(list, CB_GETLBTEXT, [&] { return ReadItemText(list, pos, text); }) ? Narrow(text) : std::string();
 }
 
 bool Target::Pick(HWND page, HWND list, int pos)
 {
-    return page && Answered(list, CB_SETCURSEL, list && Alive() && Select(page, GetDlgCtrlID(list), pos));
+    return page && Asked(list, CB_SETCURSEL, [&] { return Select(page, GetDlgCtrlID(list), pos); });
+}
+
+std::string Target::TabTitle(int index)
+{
+    HWND tab = TabControl();
+    TabItem local{};
+    local.item.mask = TCIF_TEXT;
+    local.item.pszText = reinterpret_cast<LPWSTR>(static_cast<char*>(remote_) + offsetof(TabItem, text));
+    local.item.cchTextMax = static_cast<int>(std::size(local.text));
+    LRESULT ok = 0;
+    // The control may answer with a pointer of its own instead of copying.
+    if (!tab || !remote_ || !WriteProcessMemory(child_.Handle(), remote_, &local, sizeof local, nullptr) ||
+        !Send(tab, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(remote_), &ok) || !ok ||
+        !ReadProcessMemory(child_.Handle(), remote_, &local.item, sizeof local.item, nullptr) || !local.item.pszText ||
+        !ReadProcessMemory(child_.Handle(), local.item.pszText, local.text, sizeof local.text - sizeof(wchar_t),
+                           nullptr))
+        return std::string();
+    return Narrow(local.text);
 }
 
 bool Target::TypeChar(HWND field, wchar_t c)
@@ -212,11 +148,6 @@ bool Target::TypeChar(HWND field, wchar_t c)
     return false;
 }
 
-bool Target::ClearField(HWND field)
-{
-    return Send(field, EM_SETSEL, 0, -1) && TypeChar(field, L'\b');
-}
-
 bool Target::PressEscape(HWND fallback)
 {
     HWND to = FocusIn(sheet_);
@@ -224,16 +155,6 @@ bool Target::PressEscape(HWND fallback)
         to = fallback;
     LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(VK_ESCAPE, MAPVK_VK_TO_VSC)) << 16;
     return Post(to, WM_KEYDOWN, VK_ESCAPE, 1 | scan) && Post(to, WM_KEYUP, VK_ESCAPE, 1 | scan | 0xC0000000);
-}
-
-bool Target::Click(HWND button)
-{
-    return button && Post(button, BM_CLICK, 0, 0);
-}
-
-bool Target::Sync(HWND hwnd)
-{
-    return Send(hwnd, WM_NULL, 0, 0);
 }
 
 HWND Target::FindDialog(const wchar_t* caption, DWORD ms)
