@@ -19,9 +19,8 @@ constexpr DWORD kQuitMs = 10000;
 struct Shared {
     const ModalRun* run;
     DWORD uiThread;
-    HANDLE returned;  // set by the UI thread once the modal call is back
-    bool found = false;
-    bool bodyRan = false;
+    HANDLE returned;     // set by the UI thread once the modal call is back
+    bool found = false;  // and so the body ran
     bool quitPosted = false;
 };
 
@@ -38,10 +37,8 @@ DWORD WINAPI Drive(void* parameter)
     WaitFor([&] { return (window = run.find(shared.uiThread)) != nullptr || Returned(shared, 0); }, run.findTimeoutMs,
             2);
     shared.found = window != nullptr;
-    if (shared.found) {
+    if (shared.found)
         run.body(window);
-        shared.bodyRan = true;
-    }
     const bool closed = WaitFor(
         [&] {
             if (Returned(shared, 0))
@@ -92,7 +89,7 @@ bool RunModal(const std::function<void()>& modal, const ModalRun& run)
     EXPECT_TRUE(shared.found) << "the harness's window never appeared";
     EXPECT_FALSE(shared.quitPosted) << "the harness could not close its window within " << kCloseMs / 1000
                                     << " s; its modal loop was ended with WM_QUIT";
-    return shared.bodyRan;
+    return shared.found;
 }
 
 void CloseInnermostWindows(DWORD uiThread, HWND keep)

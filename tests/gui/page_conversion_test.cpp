@@ -77,8 +77,7 @@ TEST(PageConversion, TypingPickingPastingAndEmptying)
                 } else if (step.act == kType) {
                     Type(value, Widen(step.text));
                 } else if (step.act == kPaste) {
-                    ASSERT_TRUE(PutOnClipboard(Widen(step.text)));
-                    SendMessageW(value, WM_PASTE, 0, 0);
+                    ASSERT_TRUE(Paste(value, Widen(step.text)));
                 } else {
                     Erase(value);
                 }

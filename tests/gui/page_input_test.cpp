@@ -64,9 +64,7 @@ TEST(PageInput, MegabytePastesConvertWithoutHanging)
         SCOPED_TRACE(Narrow(c.value));
         ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
             const Conversion f = MetreToKilometre(sheet);
-            ASSERT_TRUE(PutOnClipboard(c.pasted));
-            DWORD_PTR answer = 0;
-            ASSERT_NE(SendMessageTimeoutW(f.value, WM_PASTE, 0, 0, SMTO_NORMAL, 60000, &answer), 0);
+            ASSERT_TRUE(Paste(f.value, c.pasted, 60000));
             EXPECT_EQ(TextOf(f.value), c.value);
             EXPECT_EQ(TextOf(f.result), c.result);
         }));

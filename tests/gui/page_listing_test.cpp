@@ -1,6 +1,8 @@
 // Every page lists exactly its category's units.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "res/resource.h"
@@ -9,37 +11,33 @@
 
 namespace {
 
-struct ListEntry {
-    std::wstring name;
-    LRESULT row;
-};
+// A list's entries: each item's text and data, the row of its unit.
+using Entries = std::vector<std::pair<std::wstring, LRESULT>>;
 
-std::vector<ListEntry> Entries(HWND list)
+Entries EntriesOf(HWND list)
 {
-    std::vector<ListEntry> entries;
+    Entries entries;
     const int count = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i)
-        entries.push_back({ItemTextOf(list, i), SendMessageW(list, CB_GETITEMDATA, i, 0)});
+        entries.emplace_back(ItemTextOf(list, i), SendMessageW(list, CB_GETITEMDATA, i, 0));
     return entries;
 }
 
 // What a page of `category` must show: the golden table's rows of that
 // category, in table order, under their Czech names (string 137 is "CZ").
-std::vector<ListEntry> ExpectedEntries(int category)
+Entries ExpectedEntries(int category)
 {
-    std::vector<ListEntry> entries;
+    Entries entries;
     for (const GoldenUnit& unit : GoldenRowsOf(category))
-        entries.push_back({Widen(unit.czechName), unit.row});
+        entries.emplace_back(Widen(unit.czechName), unit.row);
     return entries;
 }
 
-void ExpectSameEntries(const std::vector<ListEntry>& actual, const std::vector<ListEntry>& expected, int page)
+void ExpectSameEntries(const Entries& actual, const Entries& expected, int page)
 {
     ASSERT_EQ(actual.size(), expected.size()) << "page " << page;
-    for (size_t i = 0; i < actual.size(); ++i) {
-        EXPECT_EQ(actual[i].name, expected[i].name) << "page " << page << " position " << i;
-        EXPECT_EQ(actual[i].row, expected[i].row) << "page " << page << " position " << i;
-    }
+    for (size_t i = 0; i < actual.size(); ++i)
+        EXPECT_EQ(actual[i], expected[i]) << "page " << page << " position " << i;
 }
 
 }  // namespace
@@ -50,10 +48,10 @@ TEST(PageListing, EveryPageListsItsCategoryInTableOrderWithNothingSelected)
         for (int page = 0; page < kCategoryCount; ++page) {
             HWND window = sheet.ShowPage(page);
             ASSERT_NE(window, nullptr);
-            const std::vector<ListEntry> expected = ExpectedEntries(page);
+            const Entries expected = ExpectedEntries(page);
             ASSERT_FALSE(expected.empty());
             for (int list : {IDC_FROM_UNIT, IDC_TO_UNIT}) {
-                ExpectSameEntries(Entries(Item(window, list)), expected, page);
+                ExpectSameEntries(EntriesOf(Item(window, list)), expected, page);
                 EXPECT_EQ(SendMessageW(Item(window, list), CB_GETCURSEL, 0, 0), CB_ERR) << "page " << page;
             }
             EXPECT_EQ(TextOf(Item(window, IDC_VALUE)), L"");
@@ -65,12 +63,11 @@ TEST(PageListing, EveryPageListsItsCategoryInTableOrderWithNothingSelected)
 TEST(PageListing, KnownCategoriesByName)
 {
     ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
-        const std::vector<ListEntry> temperature = {
-            {L"Stupeň Celsia", 83}, {L"Stupeň Fahrenheita", 84}, {L"Kelvin", 85}};
-        ExpectSameEntries(Entries(Item(sheet.ShowPage(kTemperature), IDC_FROM_UNIT)), temperature, kTemperature);
-        EXPECT_EQ(Entries(Item(sheet.ShowPage(kLength), IDC_TO_UNIT)).size(), 24u);
-        EXPECT_EQ(Entries(Item(sheet.ShowPage(kVolume), IDC_TO_UNIT)).size(), 35u);
-        EXPECT_EQ(Entries(Item(sheet.ShowPage(kFlow), IDC_TO_UNIT)).size(), 5u);
+        const Entries temperature = {{L"Stupeň Celsia", 83}, {L"Stupeň Fahrenheita", 84}, {L"Kelvin", 85}};
+        ExpectSameEntries(EntriesOf(Item(sheet.ShowPage(kTemperature), IDC_FROM_UNIT)), temperature, kTemperature);
+        EXPECT_EQ(EntriesOf(Item(sheet.ShowPage(kLength), IDC_TO_UNIT)).size(), 24u);
+        EXPECT_EQ(EntriesOf(Item(sheet.ShowPage(kVolume), IDC_TO_UNIT)).size(), 35u);
+        EXPECT_EQ(EntriesOf(Item(sheet.ShowPage(kFlow), IDC_TO_UNIT)).size(), 5u);
     }));
 }
 

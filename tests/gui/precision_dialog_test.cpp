@@ -1,8 +1,10 @@
 // The precision dialog as the system menu opens it on the running sheet.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "pages/precision_setting.h"
 #include "res/resource.h"
@@ -17,19 +19,55 @@ namespace {
 constexpr wchar_t kIntegerMessage[] = L"Zadejte celé číslo.";
 constexpr wchar_t kRangeMessage[] = L"Zadejte celé číslo od 0 do 10.";
 
-// Starts from a stored precision (or none), then empties the store once the
-// sheet has loaded it, so that any write the test did not expect shows. The
-// store is emptied first for the cases of one test; the suite empties it
-// before every test.
-void RunFrom(std::optional<DWORD> stored, const std::function<void(const Sheet&)>& body)
+// Starts the sheet from a stored precision (or none), empties the store once
+// the sheet has loaded it, so that any write the test did not expect shows,
+// and opens the dialog. The store is emptied first for the cases of one
+// test; the suite empties it before every test.
+void OpenFrom(std::optional<DWORD> stored, const std::function<void(const Sheet&, HWND dialog)>& body)
 {
     ClearSettings();
     if (stored)
         StorePrecision(*stored);
     EXPECT_TRUE(RunSheet([&](const Sheet& sheet) {
         ClearSettings();
-        body(sheet);
+        HWND dialog = OpenPrecisionDialog(sheet.window);
+        ASSERT_NE(dialog, nullptr);
+        body(sheet, dialog);
     }));
+}
+
+void PressOk(HWND dialog)
+{
+    PressButton(dialog, IDOK);
+}
+
+// A way out of the dialog and what it leaves: the precision in force and
+// the one stored.
+struct WayOut {
+    const char* what;
+    const wchar_t* typed;  // null: left as shown
+    void (*close)(HWND dialog);
+    int inForce;
+    std::optional<DWORD> stored;
+};
+
+void Leave(const Sheet& sheet, HWND dialog, const WayOut& way)
+{
+    if (way.typed)
+        EnterPrecision(dialog, way.typed);
+    way.close(dialog);
+    ASSERT_TRUE(AwaitClosed(dialog, sheet.window));
+    EXPECT_EQ(g_precision, way.inForce);
+    EXPECT_EQ(StoredPrecision(), way.stored);
+}
+
+// Each way taken on a sheet started from a stored 7.
+void ExpectWaysOutFromSeven(const std::vector<WayOut>& ways)
+{
+    for (const WayOut& way : ways) {
+        SCOPED_TRACE(way.what);
+        OpenFrom(7, [&](const Sheet& sheet, HWND dialog) { Leave(sheet, dialog, way); });
+    }
 }
 
 }  // namespace
@@ -44,9 +82,7 @@ TEST(PrecisionDialog, OpensShowingTheCurrentPrecision)
     const Case cases[] = {{std::nullopt, L"5"}, {0, L"0"}, {7, L"7"}, {42, L"42"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "shows " << c.shown);
-        RunFrom(c.stored, [&](const Sheet& sheet) {
-            HWND dialog = OpenPrecisionDialog(sheet.window);
-            ASSERT_NE(dialog, nullptr);
+        OpenFrom(c.stored, [&](const Sheet&, HWND dialog) {
             EXPECT_EQ(TextOf(PrecisionField(dialog)), c.shown);
             // Opening is over once the dialog's thread has handled all that
             // was queued for it: any complaint would be open by then.
@@ -60,33 +96,13 @@ TEST(PrecisionDialog, OpensShowingTheCurrentPrecision)
 
 TEST(PrecisionDialog, OkSetsThePrecisionAndWritesItAtOnce)
 {
-    struct Case {
-        const wchar_t* typed;  // null: left as shown
-        bool byEnterKey;
-        int expected;
-    };
-    const Case cases[] = {
-        {L"0", false, 0},
-        {L"10", false, 10},
-        {L"3", true, 3},
-        {nullptr, false, 7},  // unchanged, and written again all the same
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "expects " << c.expected);
-        RunFrom(7, [&](const Sheet& sheet) {
-            HWND dialog = OpenPrecisionDialog(sheet.window);
-            ASSERT_NE(dialog, nullptr);
-            if (c.typed)
-                EnterPrecision(dialog, c.typed);
-            if (c.byEnterKey)
-                PostMessageW(PrecisionField(dialog), WM_KEYDOWN, VK_RETURN, 1);
-            else
-                PressButton(dialog, IDOK);
-            ASSERT_TRUE(AwaitClosed(dialog, sheet.window));
-            EXPECT_EQ(g_precision, c.expected);
-            EXPECT_EQ(StoredPrecision(), std::optional<DWORD>(c.expected));
-        });
-    }
+    ExpectWaysOutFromSeven({
+        {"0 by OK", L"0", &PressOk, 0, 0},
+        {"10 by OK", L"10", &PressOk, 10, 10},
+        {"3 by the Enter key", L"3",
+         [](HWND dialog) { PostMessageW(PrecisionField(dialog), WM_KEYDOWN, VK_RETURN, 1); }, 3, 3},
+        {"unchanged, and written again all the same", nullptr, &PressOk, 7, 7},
+    });
 }
 
 TEST(PrecisionDialog, RefusesWithAMessageAndStaysOpenUntilCorrected)
@@ -103,10 +119,8 @@ TEST(PrecisionDialog, RefusesWithAMessageAndStaysOpenUntilCorrected)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "typed " << (c.typed ? c.typed : L"(nothing)"));
-        RunFrom(c.stored, [&](const Sheet& sheet) {
+        OpenFrom(c.stored, [&](const Sheet& sheet, HWND dialog) {
             const int before = g_precision;
-            HWND dialog = OpenPrecisionDialog(sheet.window);
-            ASSERT_NE(dialog, nullptr);
             HWND field = PrecisionField(dialog);
             if (c.typed)
                 EnterPrecision(dialog, c.typed);
@@ -129,38 +143,19 @@ TEST(PrecisionDialog, RefusesWithAMessageAndStaysOpenUntilCorrected)
             EXPECT_EQ(g_precision, before);
             EXPECT_EQ(StoredPrecision(), std::nullopt);
 
-            EnterPrecision(dialog, L"4");
-            PressButton(dialog, IDOK);
-            ASSERT_TRUE(AwaitClosed(dialog, sheet.window));
-            EXPECT_EQ(g_precision, 4);
-            EXPECT_EQ(StoredPrecision(), std::optional<DWORD>(4));
+            Leave(sheet, dialog, {"corrected to 4", L"4", &PressOk, 4, 4});
         });
     }
 }
 
 TEST(PrecisionDialog, StornoEscapeAndTheCloseBoxChangeNothing)
 {
-    struct Case {
-        const char* way;
-        void (*close)(HWND dialog);
-    };
-    const Case cases[] = {
-        {"Storno", [](HWND dialog) { PressButton(dialog, IDCANCEL); }},
-        {"Escape", [](HWND dialog) { PostMessageW(PrecisionField(dialog), WM_KEYDOWN, VK_ESCAPE, 1); }},
-        {"close box", [](HWND dialog) { PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }},
-    };
-    RunFrom(7, [&](const Sheet& sheet) {
-        for (const Case& c : cases) {
-            SCOPED_TRACE(c.way);
-            HWND dialog = OpenPrecisionDialog(sheet.window);
-            ASSERT_NE(dialog, nullptr);
-            // Out of range: a refusal would keep the dialog open.
-            EnterPrecision(dialog, L"99");
-            c.close(dialog);
-            ASSERT_TRUE(AwaitClosed(dialog, sheet.window));
-            EXPECT_EQ(g_precision, 7);
-            EXPECT_EQ(StoredPrecision(), std::nullopt);
-        }
+    // Out of range: a refusal would keep the dialog open.
+    ExpectWaysOutFromSeven({
+        {"Storno", L"99", [](HWND dialog) { PressButton(dialog, IDCANCEL); }, 7, std::nullopt},
+        {"Escape", L"99", [](HWND dialog) { PostMessageW(PrecisionField(dialog), WM_KEYDOWN, VK_ESCAPE, 1); }, 7,
+         std::nullopt},
+        {"close box", L"99", [](HWND dialog) { PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }, 7, std::nullopt},
     });
 }
 
@@ -176,9 +171,7 @@ TEST(PrecisionDialog, UpDownStepsAndStopsAtZeroAndTen)
         {L"9", kUpKey, L"10"},  {L"10", kUpKey, L"10"},   {L"1", kDownKey, L"0"},   {L"0", kDownKey, L"0"},
         {L"5", kUpArrow, L"6"}, {L"10", kUpArrow, L"10"}, {L"5", kDownArrow, L"4"}, {L"0", kDownArrow, L"0"},
     };
-    RunFrom(std::nullopt, [&](const Sheet& sheet) {
-        HWND dialog = OpenPrecisionDialog(sheet.window);
-        ASSERT_NE(dialog, nullptr);
+    OpenFrom(std::nullopt, [&](const Sheet&, HWND dialog) {
         HWND field = PrecisionField(dialog);
         HWND spin = Item(dialog, IDC_PRECISION_SPIN);
         RECT area;
@@ -200,7 +193,7 @@ TEST(PrecisionDialog, UpDownStepsAndStopsAtZeroAndTen)
 
 TEST(PrecisionDialog, TheNextConversionUsesTheNewPrecision)
 {
-    RunFrom(std::nullopt, [](const Sheet& sheet) {
+    ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
         const Conversion f = MetreToKilometre(sheet);
         Type(f.value, L"1234");
         ASSERT_EQ(TextOf(f.result), L"1.23400 km");
@@ -211,5 +204,5 @@ TEST(PrecisionDialog, TheNextConversionUsesTheNewPrecision)
         ConvertAgain(f);
         EXPECT_EQ(TextOf(f.result), L"1.23 km");
         EXPECT_EQ(TextOf(f.value), L"1234.00 m");
-    });
+    }));
 }

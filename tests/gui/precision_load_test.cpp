@@ -11,7 +11,6 @@
 
 #include "pages/precision_setting.h"
 #include "res/resource.h"
-#include "shell/units_app.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/precision_driver.h"
 #include "tests/gui/robustness_probe.h"
@@ -30,9 +29,8 @@ std::vector<BYTE> Bytes(const std::wstring& text)
 
 std::vector<BYTE> Dword(int value)
 {
-    const auto data = static_cast<DWORD>(value);
-    return {static_cast<BYTE>(data), static_cast<BYTE>(data >> 8), static_cast<BYTE>(data >> 16),
-            static_cast<BYTE>(data >> 24)};
+    const auto* first = reinterpret_cast<const BYTE*>(&value);  // little-endian, as REG_DWORD is
+    return {first, first + sizeof(value)};
 }
 
 enum Shape { kEmptyStore, kValue, kNoSettingsKey, kPrecisionIsAKey };
@@ -84,41 +82,20 @@ const std::vector<Stored>& StoredValues()
 void Put(const Stored& stored)
 {
     ASSERT_TRUE(ClearSettings());
-    if (stored.shape == kEmptyStore)
-        return;
-    std::wstring path = kSettingsKey;
-    if (stored.shape == kNoSettingsKey)
-        path = ApplicationKey();
-    if (stored.shape == kPrecisionIsAKey)
-        path += L"\\"s + kPrecisionValue;
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
     if (stored.shape == kValue) {
-        EXPECT_EQ(RegSetValueExW(key, kPrecisionValue, 0, stored.type, stored.data.data(),
-                                 static_cast<DWORD>(stored.data.size())),
-                  ERROR_SUCCESS);
+        ASSERT_TRUE(StorePrecisionRaw(stored.type, stored.data.data(), static_cast<DWORD>(stored.data.size())));
+    } else if (stored.shape != kEmptyStore) {
+        const std::wstring path =
+            stored.shape == kNoSettingsKey ? ApplicationKey() : kSettingsKey + L"\\"s + kPrecisionValue;
+        HKEY key = nullptr;
+        ASSERT_EQ(
+            RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+        RegCloseKey(key);
     }
-    RegCloseKey(key);
 }
 
 }  // namespace
-
-// The profile read itself, as the sheet makes it when it starts: no window
-// is needed to see what it loads, and it writes nothing.
-TEST(PrecisionLoad, EveryStoredValueLoadsAsANumberOrTheDefault)
-{
-    theApp.SetRegistryKey(CompanyName().c_str());
-    for (const Stored& stored : StoredValues()) {
-        SCOPED_TRACE(stored.what);
-        Put(stored);
-        const StoredRaw before = ReadStoredRaw();
-        g_precision = -999;
-        LoadPrecisionSetting();
-        EXPECT_EQ(g_precision, stored.loaded);
-        EXPECT_EQ(ReadStoredRaw(), before);  // loading wrote nothing
-    }
-}
 
 TEST(PrecisionLoad, EmptyStoreGivesFiveAndWritesNothing)
 {
@@ -131,11 +108,11 @@ TEST(PrecisionLoad, EmptyStoreGivesFiveAndWritesNothing)
     EXPECT_EQ(ReadStoredRaw(), std::nullopt);
 }
 
-// What needs the window: the page prints with the loaded precision, the
-// precision dialog shows it, and the program leaves a bad value as it is
-// until a confirmed dialog writes over it. One sheet for all the values,
-// each loaded afresh as the sheet loads it.
-TEST(PrecisionLoad, TheSheetShowsTheLoadedValueAndTheDialogWritesOverIt)
+// What the profile read makes of each value, as the sheet makes it when it
+// starts; the page prints with it, the precision dialog shows it, and the
+// program leaves a bad value as it is until a confirmed dialog writes over
+// it. One sheet for all the values, each loaded afresh.
+TEST(PrecisionLoad, EveryStoredValueLoadsAndShowsUntilTheDialogWritesOverIt)
 {
     EXPECT_TRUE(RunSheet([&](const Sheet& sheet) {
         const Conversion f = MetreToKilometre(sheet);
@@ -143,15 +120,15 @@ TEST(PrecisionLoad, TheSheetShowsTheLoadedValueAndTheDialogWritesOverIt)
             SCOPED_TRACE(stored.what);
             Put(stored);
             const StoredRaw before = ReadStoredRaw();
+            g_precision = -999;
             LoadPrecisionSetting();
             EXPECT_EQ(g_precision, stored.loaded);
-            // Both fields emptied first, so that no text of the case before can pass for this one's.
-            SetWindowTextW(f.value, L"");
-            SetWindowTextW(f.result, L"");
+            EXPECT_EQ(ReadStoredRaw(), before) << "loading wrote";
+            EmptyFields(f);
             Type(f.value, L"5");
             EXPECT_EQ(TextOf(f.value), stored.value);
             EXPECT_EQ(TextOf(f.result), stored.result);
-            EXPECT_EQ(ReadStoredRaw(), before);  // converting wrote nothing
+            EXPECT_EQ(ReadStoredRaw(), before) << "converting wrote";
             std::wstring shown;
             ASSERT_TRUE(SetPrecision(sheet.window, L"7", &shown));
             EXPECT_EQ(shown, std::to_wstring(stored.loaded));

@@ -4,10 +4,11 @@
 
 #include <vector>
 
+#include "tests/support/text.h"
+
 bool Responsive(HWND window)
 {
-    DWORD_PTR answer = 0;
-    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer) != 0;
+    return SendWithTimeout(window, WM_NULL, 0, 0, nullptr, 5000);
 }
 
 int FreeGdiRoom()

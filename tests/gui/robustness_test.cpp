@@ -9,27 +9,17 @@
 
 namespace {
 
-void SetText(HWND window, const std::wstring& text)
-{
-    SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
 enum class Route { kTyped, kSetText, kPasted };
 
-// Both fields are emptied first (an empty value converts nothing), so a text
-// left by an earlier case cannot pass for this one's.
 void Enter(const Conversion& f, Route route, const std::wstring& text)
 {
-    SetText(f.value, L"");
-    SetText(f.result, L"");
-    if (route == Route::kTyped) {
+    EmptyFields(f);
+    if (route == Route::kTyped)
         Type(f.value, text);
-    } else if (route == Route::kSetText) {
-        SetText(f.value, text);
-    } else {
-        ASSERT_TRUE(PutOnClipboard(text));
-        SendMessageW(f.value, WM_PASTE, 0, 0);
-    }
+    else if (route == Route::kSetText)
+        SetWindowTextW(f.value, text.c_str());
+    else
+        ASSERT_TRUE(Paste(f.value, text));
 }
 
 }  // namespace

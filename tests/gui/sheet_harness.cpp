@@ -98,6 +98,12 @@ void Erase(HWND field)
     Type(field, L"\b");
 }
 
+void EmptyFields(const Conversion& conversion)
+{
+    SetWindowTextW(conversion.value, L"");
+    SetWindowTextW(conversion.result, L"");
+}
+
 int PositionOfUnit(HWND list, int category, const char* abbreviation)
 {
     const GoldenUnit* unit = GoldenUnitOf(category, abbreviation);
@@ -113,7 +119,7 @@ int PositionOfRow(HWND list, int row)
     return -1;
 }
 
-bool PutOnClipboard(const std::wstring& text)
+bool Paste(HWND field, const std::wstring& text, UINT timeoutMs)
 {
     if (!OpenClipboard(nullptr))
         return false;
@@ -129,5 +135,5 @@ bool PutOnClipboard(const std::wstring& text)
             GlobalFree(memory);
     }
     CloseClipboard();
-    return placed;
+    return placed && SendWithTimeout(field, WM_PASTE, 0, 0, nullptr, timeoutMs);
 }

@@ -41,6 +41,12 @@ void ConvertAgain(const Conversion& conversion);
 void Type(HWND field, const std::wstring& keys);  // WM_CHAR per character
 void PressKey(HWND field, UINT virtualKey);       // WM_KEYDOWN + WM_KEYUP
 void Erase(HWND field);                           // the whole text selected, then Backspace
+// Empties both fields (an empty value converts nothing), so that no text of
+// an earlier case can pass for the next one's.
+void EmptyFields(const Conversion& conversion);
+// Puts `text` on the clipboard and pastes it into `field`; false when the
+// clipboard refuses or the field does not answer in time.
+bool Paste(HWND field, const std::wstring& text, UINT timeoutMs = kAnswerMs);
 // The golden table's rows of `category`, in table order.
 std::vector<GoldenUnit> GoldenRowsOf(int category);
 // Its first row of `category` with this abbreviation, null if none.
@@ -49,4 +55,3 @@ const GoldenUnit* GoldenUnitOf(int category, const char* abbreviation);
 int PositionOfUnit(HWND list, int category, const char* abbreviation);
 // The list position whose item data is `row`, -1 if none.
 int PositionOfRow(HWND list, int row);
-bool PutOnClipboard(const std::wstring& text);

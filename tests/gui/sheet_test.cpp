@@ -39,15 +39,17 @@ TEST(Sheet, TabsStandInRosterOrderAndStartOnLength)
 
 TEST(Sheet, HasOkCancelHelpAndNoApply)
 {
-    ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
-        EXPECT_TRUE(IsShownButton(sheet.window, IDOK));
-        EXPECT_TRUE(IsShownButton(sheet.window, IDCANCEL));
-        EXPECT_TRUE(IsShownButton(sheet.window, IDHELP));
+    struct Button {
+        int id;
+        const wchar_t* text;  // in the program's language, whatever the system's
+    };
+    const Button buttons[] = {{IDOK, L"OK"}, {IDCANCEL, L"Storno"}, {IDHELP, L"Nápověda"}};
+    ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
+        for (const Button& button : buttons) {
+            EXPECT_TRUE(IsShownButton(sheet.window, button.id)) << Narrow(button.text);
+            EXPECT_EQ(TextOf(GetDlgItem(sheet.window, button.id)), button.text);
+        }
         EXPECT_TRUE(IsWindowEnabled(GetDlgItem(sheet.window, IDHELP)));
-        // In the program's language, whatever the system's.
-        EXPECT_EQ(TextOf(GetDlgItem(sheet.window, IDOK)), L"OK");
-        EXPECT_EQ(TextOf(GetDlgItem(sheet.window, IDCANCEL)), L"Storno");
-        EXPECT_EQ(TextOf(GetDlgItem(sheet.window, IDHELP)), L"Nápověda");
         constexpr int kApplyButton = 0x3021;
         EXPECT_FALSE(IsShownButton(sheet.window, kApplyButton));
     }));
@@ -64,28 +66,6 @@ TEST(Sheet, InitialisationCountsTheTableAndSetsBothIcons)
 
 namespace {
 
-// Runs `probe` on `window`'s thread, inside the handling of a sent message.
-HRESULT g_probeResult = E_FAIL;
-HRESULT (*g_probe)() = nullptr;
-
-LRESULT CALLBACK RunProbe(int code, WPARAM wParam, LPARAM lParam)
-{
-    if (code == HC_ACTION && g_probe) {
-        g_probeResult = g_probe();
-        g_probe = nullptr;
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-HRESULT OnThreadOf(HWND window, HRESULT (*probe)())
-{
-    g_probe = probe;
-    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, &RunProbe, nullptr, GetWindowThreadProcessId(window, nullptr));
-    SendMessageW(window, WM_NULL, 0, 0);
-    UnhookWindowsHookEx(hook);
-    return g_probeResult;
-}
-
 // S_FALSE: COM was initialised apartment-threaded already; S_OK: not at all.
 HRESULT ComStateOfThisThread()
 {
@@ -95,6 +75,24 @@ HRESULT ComStateOfThisThread()
     return result;
 }
 
+HRESULT g_comStateSeen = E_FAIL;
+
+LRESULT CALLBACK SeeComState(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HC_ACTION && reinterpret_cast<const CWPSTRUCT*>(lParam)->message == WM_NULL)
+        g_comStateSeen = ComStateOfThisThread();
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The COM state of `window`'s thread, seen inside its handling of a sent WM_NULL.
+HRESULT ComStateOnThreadOf(HWND window)
+{
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, &SeeComState, nullptr, UiThreadOf(window));
+    SendMessageW(window, WM_NULL, 0, 0);
+    UnhookWindowsHookEx(hook);
+    return g_comStateSeen;
+}
+
 }  // namespace
 
 // The shell that the About box's links open wants COM on the calling thread.
@@ -102,7 +100,7 @@ TEST(Sheet, UserInterfaceThreadHasComWhileTheSheetRuns)
 {
     const HRESULT before = ComStateOfThisThread();
     HRESULT during = E_FAIL;
-    ASSERT_TRUE(RunSheet([&](const Sheet& sheet) { during = OnThreadOf(sheet.window, &ComStateOfThisThread); }));
+    ASSERT_TRUE(RunSheet([&](const Sheet& sheet) { during = ComStateOnThreadOf(sheet.window); }));
     EXPECT_EQ(during, S_FALSE);
     EXPECT_EQ(ComStateOfThisThread(), before);  // released when the sheet has closed
 }

@@ -72,9 +72,7 @@ TEST(SystemMenu, OtherCommandsTakeTheSheetsUsualPath)
         // the command from returning, and one opened later by something the
         // command queued would be there once the queue is done.
         for (const UINT id : {0x0Fu, 0x20u, 0x8Fu, 134u, 136u}) {
-            DWORD_PTR answer = 0;
-            EXPECT_NE(SendMessageTimeoutW(sheet.window, WM_SYSCOMMAND, id, 0, SMTO_NORMAL, 10000, &answer), 0)
-                << "id " << id;
+            EXPECT_TRUE(SendWithTimeout(sheet.window, WM_SYSCOMMAND, id, 0, nullptr, 10000)) << "id " << id;
             ASSERT_TRUE(Settle(sheet.window)) << "id " << id;
             EXPECT_EQ(AnyWindowOwnedBy(sheet.window), nullptr) << "id " << id;
         }
