@@ -1,4 +1,5 @@
-// The painted banner, read back from the banner control's pixels.
+// Repaints of the banner, read back from the banner control's pixels; its
+// picture at each display scale is in the display-scale tests.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -9,33 +10,6 @@
 #include "tests/gui/sheet_harness.h"
 #include "tests/support/clock.h"
 #include "tests/support/platform.h"
-
-TEST(Banner, FillOutlineShadowAndFace)
-{
-    ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
-        const BannerPicture picture = PaintedBanner(sheet.CurrentPage(), 1);
-        const Capture& c = picture.pixels;
-        ASSERT_GT(c.width, 100);
-        ASSERT_GT(c.height, 30);
-
-        EXPECT_EQ(c.At(0, 0), kBannerGrey);  // the outline covers the black frame
-        EXPECT_EQ(c.At(c.width - 1, c.height - 1), kBannerGrey);
-        EXPECT_EQ(c.At(1, 1), kBannerFill);
-        EXPECT_EQ(c.At(c.width - 2, c.height - 2), kBannerFill);
-
-        const Box& face = picture.face;
-        const Box& shadow = picture.shadow;
-        ASSERT_GT(face.count, 200);
-        ASSERT_GT(shadow.count, 200);
-        // The shadow is the face moved 4 pixels right and down: its far
-        // edges, which the face cannot cover, lie exactly 4 beyond.
-        EXPECT_EQ(shadow.maxX - face.maxX, 4);
-        EXPECT_EQ(shadow.maxY - face.maxY, 4);
-        // The face stands 2 pixels left of and above the centre.
-        EXPECT_NEAR((face.minX + face.maxX) / 2.0, c.width / 2.0 - 2, 6.0);
-        EXPECT_NEAR((face.minY + face.maxY) / 2.0, c.height / 2.0 - 2, 6.0);
-    }));
-}
 
 // Ten thousand of the page's own paints (and with them the banner's) without
 // the children's, which are the platform's and would triple the time, then

@@ -105,11 +105,15 @@ TEST(DisplayScale, BannerTitleShadowAndOutlineGrowWithTheScale)
         const int outline = Scaled(1);
         const BannerPicture picture = PaintedBanner(page, outline);
         const Capture& c = picture.pixels;
+        ASSERT_GT(c.width, Scaled(100));
+        ASSERT_GT(c.height, Scaled(30));
+        // The outline covers the control's black frame.
         for (int k = 0; k < outline; ++k) {
             EXPECT_EQ(c.At(k, k), kBannerGrey) << "outline pixel " << k;
             EXPECT_EQ(c.At(c.width - 1 - k, c.height - 1 - k), kBannerGrey) << "outline pixel " << k;
         }
         EXPECT_EQ(c.At(outline, outline), kBannerFill);
+        EXPECT_EQ(c.At(c.width - 1 - outline, c.height - 1 - outline), kBannerFill);
 
         const Box& face = picture.face;
         const Box& shadow = picture.shadow;
@@ -119,8 +123,13 @@ TEST(DisplayScale, BannerTitleShadowAndOutlineGrowWithTheScale)
                     ConfiguredDpi(), c.width, c.height, face.Height(), face.minY, face.maxY, shadow.maxX - face.maxX,
                     shadow.maxY - face.maxY);
         EXPECT_NEAR(face.Height(), Scaled(kFaceHeightAt96), 1);
-        EXPECT_NEAR(shadow.maxX - face.maxX, Scaled(4), 1);
-        EXPECT_NEAR(shadow.maxY - face.maxY, Scaled(4), 1);
+        // The shadow is the face moved right and down by twice the offset:
+        // its far edges, which the face cannot cover, lie exactly that beyond.
+        EXPECT_EQ(shadow.maxX - face.maxX, 2 * Scaled(2));
+        EXPECT_EQ(shadow.maxY - face.maxY, 2 * Scaled(2));
+        // The face stands the offset left of and above the centre.
+        EXPECT_NEAR((face.minX + face.maxX) / 2.0, c.width / 2.0 - Scaled(2), Scaled(6));
+        EXPECT_NEAR((face.minY + face.maxY) / 2.0, c.height / 2.0 - Scaled(2), Scaled(6));
     }));
 }
 
