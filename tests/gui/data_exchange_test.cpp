@@ -9,7 +9,6 @@
 #include "tests/gui/dialog_harness.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
-#include "tests/support/program_windows.h"
 
 namespace {
 
@@ -71,18 +70,7 @@ TEST(DataExchange, InitialisationShowsTheMemberAndOkTakesOnlyAWholeNumberInRange
                 EXPECT_EQ(box, nullptr) << Narrow(ReadMessageBox(box).text);
                 return;
             }
-            ASSERT_NE(box, nullptr);
-            const MessageBoxSeen seen = ReadMessageBox(box);
-            EXPECT_EQ(seen.text, c.refusal);
-            EXPECT_EQ(seen.caption, kSheetCaption);
-            ASSERT_TRUE(CloseWith(box, IDOK));
-            // The focus moves back once the box's modal loop has returned; the
-            // dialog's thread is back in its own loop when it answers.
-            Sync(window);
-            EXPECT_TRUE(IsWindow(window) && IsWindowVisible(window));
-            EXPECT_EQ(FocusIn(window), field);
-            EXPECT_EQ(SelectionOf(field).start, 0u);
-            EXPECT_EQ(SelectionOf(field).end, TextOf(field).size());
+            ExpectRefusal(box, window, field, c.refusal);
         });
         EXPECT_EQ(shown, L"4");
         EXPECT_EQ(result, c.refusal ? IDCANCEL : IDOK);

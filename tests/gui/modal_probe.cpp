@@ -1,5 +1,8 @@
 #include "tests/gui/modal_probe.h"
 
+#include <gtest/gtest.h>
+
+#include "tests/support/program_windows.h"
 #include "tests/support/text.h"
 
 namespace {
@@ -108,4 +111,22 @@ MessageBoxSeen ReadMessageBox(HWND box)
     seen.caption = TextOf(box);
     EnumChildWindows(box, &ReadBoxChild, reinterpret_cast<LPARAM>(&seen));
     return seen;
+}
+
+void ExpectRefusal(HWND box, HWND dialog, HWND field, const wchar_t* message)
+{
+    ASSERT_NE(box, nullptr) << "no message box over the dialog";
+    const MessageBoxSeen seen = ReadMessageBox(box);
+    EXPECT_EQ(seen.caption, kSheetCaption);
+    EXPECT_EQ(seen.text, message);
+    EXPECT_EQ(seen.buttons, std::vector<std::wstring>{L"OK"});
+    EXPECT_TRUE(seen.exclamation);
+    ASSERT_TRUE(CloseWith(box, IDOK));
+    // The focus moves back once the box's modal loop has returned; the
+    // dialog's thread is back in its own loop when it answers.
+    Sync(dialog);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    EXPECT_EQ(FocusIn(dialog), field);
+    EXPECT_EQ(SelectionOf(field).start, 0u);
+    EXPECT_EQ(SelectionOf(field).end, TextOf(field).size());
 }

@@ -39,3 +39,9 @@ struct MessageBoxSeen {
     bool exclamation = false;
 };
 MessageBoxSeen ReadMessageBox(HWND box);
+
+// A refused data exchange as the user meets it: `box`, over `dialog`, is
+// the program's message box with `message`, an OK button and the
+// exclamation icon; once it is closed the dialog is still open, the focus
+// back in `field` and its whole text selected.
+void ExpectRefusal(HWND box, HWND dialog, HWND field, const wchar_t* message);

@@ -126,20 +126,7 @@ TEST(PrecisionDialog, RefusesWithAMessageAndStaysOpenUntilCorrected)
                 EnterPrecision(dialog, c.typed);
             PressButton(dialog, IDOK);
 
-            HWND box = WaitForTopWindow(OwnedBy(dialog));
-            ASSERT_NE(box, nullptr);
-            const MessageBoxSeen seen = ReadMessageBox(box);
-            EXPECT_EQ(seen.caption, kSheetCaption);
-            EXPECT_EQ(seen.text, c.message);
-            EXPECT_EQ(seen.buttons, std::vector<std::wstring>{L"OK"});
-            EXPECT_TRUE(seen.exclamation);
-            ASSERT_TRUE(CloseWith(box, IDOK));
-            Sync(dialog);
-
-            EXPECT_TRUE(IsWindowVisible(dialog));
-            EXPECT_EQ(FocusIn(dialog), field);
-            EXPECT_EQ(SelectionOf(field).start, 0u);
-            EXPECT_EQ(SelectionOf(field).end, TextOf(field).size());
+            ExpectRefusal(WaitForTopWindow(OwnedBy(dialog)), dialog, field, c.message);
             EXPECT_EQ(g_precision, before);
             EXPECT_EQ(StoredPrecision(), std::nullopt);
 
