@@ -104,15 +104,3 @@ TEST(Sheet, UserInterfaceThreadHasComWhileTheSheetRuns)
     EXPECT_EQ(during, S_FALSE);
     EXPECT_EQ(ComStateOfThisThread(), before);  // released when the sheet has closed
 }
-
-// System commands the program does not add take the sheet's usual path:
-// Close from the system menu ends the modal sheet.
-TEST(Sheet, SystemMenuCloseEndsTheSheet)
-{
-    bool closed = false;
-    ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
-        PostMessageW(sheet.window, WM_SYSCOMMAND, SC_CLOSE, 0);
-        closed = WaitUntilGone(sheet.window);  // hiding waits on the X server
-    }));
-    EXPECT_TRUE(closed);
-}

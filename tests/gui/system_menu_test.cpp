@@ -81,5 +81,8 @@ TEST(SystemMenu, OtherCommandsTakeTheSheetsUsualPath)
         EXPECT_TRUE(IsIconic(sheet.window));
         SendMessageW(sheet.window, WM_SYSCOMMAND, SC_RESTORE, 0);
         EXPECT_FALSE(IsIconic(sheet.window));
+        // Close ends the modal sheet.
+        PostMessageW(sheet.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        EXPECT_TRUE(WaitUntilGone(sheet.window));  // hiding waits on the X server
     }));
 }
