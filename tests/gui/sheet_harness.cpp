@@ -8,7 +8,6 @@
 #include "pages/precision_setting.h"
 #include "res/resource.h"
 #include "shell/units_app.h"
-#include "tests/gui/modal_probe.h"
 #include "tests/gui/modal_run.h"
 #include "tests/support/program_windows.h"
 #include "units/units.h"
@@ -29,19 +28,17 @@ bool RunSheet(const std::function<void(const Sheet&)>& body)
     g_unitCount = 0;
     g_precision = 0;
     ModalRun run;
-    run.find = [](DWORD uiThread) { return FindTopWindow(OwnedBy(uiThread, nullptr, kSheetCaption)); };
+    run.caption = kSheetCaption;
     run.body = [&](HWND window) {
         const Sheet sheet{window};
         // The start page lists its units on its first paint; give it the
         // time a user would wait.
-        HWND fromList = Item(sheet.CurrentPage(), 1002);
+        HWND fromList = Item(sheet.CurrentPage(), IDC_FROM_UNIT);
         WaitFor([&] { return SendMessageW(fromList, CB_GETCOUNT, 0, 0) > 0; }, 10000, 2);
         body(sheet);
     };
-    run.close = [](DWORD uiThread, HWND window) {
-        CloseInnermostWindows(uiThread, window);
-        PostMessageW(window, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-    };
+    run.closeMessage = PSM_PRESSBUTTON;
+    run.closeWParam = PSBTN_CANCEL;
     return RunModal([] { theApp.InitInstance(); }, run);
 }
 
