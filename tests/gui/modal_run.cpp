@@ -59,13 +59,9 @@ DWORD WINAPI Drive(void* parameter)
 {
     Shared& shared = *static_cast<Shared*>(parameter);
     const ModalRun& run = *shared.run;
+    const WindowQuery query = OwnedBy(shared.uiThread, nullptr, run.caption);
     HWND window = nullptr;
-    WaitFor(
-        [&] {
-            window = FindTopWindow(OwnedBy(shared.uiThread, nullptr, run.caption));
-            return window != nullptr || Returned(shared, 0);
-        },
-        run.findTimeoutMs, 2);
+    WaitFor([&] { return (window = FindTopWindow(query)) != nullptr || Returned(shared, 0); }, run.findTimeoutMs, 2);
     shared.found = window != nullptr;
     if (shared.found)
         run.body(window);
@@ -73,7 +69,6 @@ DWORD WINAPI Drive(void* parameter)
         [&] {
             if (Returned(shared, 0))
                 return true;
-            // A message box that a failed check left open goes first.
             const bool open = window && IsWindow(window);
             CloseInnermostWindows(shared.uiThread, open ? window : nullptr);
             if (open)

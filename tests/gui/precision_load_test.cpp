@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "pages/precision_setting.h"
-#include "res/resource.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/precision_driver.h"
 #include "tests/gui/robustness_probe.h"
@@ -124,7 +123,7 @@ TEST(PrecisionLoad, EveryStoredValueLoadsAndShowsUntilTheDialogWritesOverIt)
             ASSERT_TRUE(SetPrecision(sheet.window, L"7", &shown));
             EXPECT_EQ(shown, std::to_wstring(stored.loaded));
             EXPECT_EQ(g_precision, 7);
-            EXPECT_EQ(ReadStoredRaw(), StoredRaw(std::pair(DWORD{REG_DWORD}, std::vector<BYTE>{7, 0, 0, 0})));
+            EXPECT_EQ(ReadStoredRaw(), StoredRaw(std::pair(DWORD{REG_DWORD}, Dword(7))));
         }
     }));
 }

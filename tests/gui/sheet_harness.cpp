@@ -12,6 +12,17 @@
 #include "tests/support/program_windows.h"
 #include "units/units.h"
 
+namespace {
+
+// Picks the golden length unit of this abbreviation in list `list` of `page`.
+void PickLengthUnit(HWND page, int list, const char* abbreviation)
+{
+    const GoldenUnit* unit = GoldenUnitOf(kLength, abbreviation);
+    Select(page, list, unit ? PositionOfRow(Item(page, list), unit->row) : -1);
+}
+
+}  // namespace
+
 HWND Sheet::ShowPage(int index) const
 {
     SendMessageW(window, PSM_SETCURSEL, static_cast<WPARAM>(index), 0);
@@ -50,8 +61,8 @@ HWND Item(HWND page, int id)
 Conversion MetreToKilometre(const Sheet& sheet)
 {
     HWND page = sheet.ShowPage(kLength);
-    Select(page, IDC_FROM_UNIT, PositionOfUnit(Item(page, IDC_FROM_UNIT), kLength, "m"));
-    Select(page, IDC_TO_UNIT, PositionOfUnit(Item(page, IDC_TO_UNIT), kLength, "km"));
+    PickLengthUnit(page, IDC_FROM_UNIT, "m");
+    PickLengthUnit(page, IDC_TO_UNIT, "km");
     return {page, Item(page, IDC_VALUE), Item(page, IDC_RESULT)};
 }
 
@@ -69,7 +80,7 @@ void PressKey(HWND field, UINT virtualKey)
 
 void ConvertAgain(const Conversion& conversion)
 {
-    Select(conversion.page, IDC_TO_UNIT, PositionOfUnit(Item(conversion.page, IDC_TO_UNIT), kLength, "km"));
+    PickLengthUnit(conversion.page, IDC_TO_UNIT, "km");
 }
 
 std::vector<GoldenUnit> GoldenRowsOf(int category)
@@ -99,12 +110,6 @@ void EmptyFields(const Conversion& conversion)
 {
     SetWindowTextW(conversion.value, L"");
     SetWindowTextW(conversion.result, L"");
-}
-
-int PositionOfUnit(HWND list, int category, const char* abbreviation)
-{
-    const GoldenUnit* unit = GoldenUnitOf(category, abbreviation);
-    return unit ? PositionOfRow(list, unit->row) : -1;
 }
 
 int PositionOfRow(HWND list, int row)
