@@ -19,6 +19,24 @@ bool IsShownButton(HWND sheet, int id)
     return IsWindowVisible(GetDlgItem(sheet, id)) != FALSE;
 }
 
+// S_FALSE: COM was initialised apartment-threaded already; S_OK: not at all.
+HRESULT ComStateOfThisThread()
+{
+    const HRESULT result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (SUCCEEDED(result))
+        CoUninitialize();
+    return result;
+}
+
+HRESULT g_comStateSeen = E_FAIL;
+
+LRESULT CALLBACK SeeComState(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HC_ACTION && reinterpret_cast<const CWPSTRUCT*>(lParam)->message == WM_NULL)
+        g_comStateSeen = ComStateOfThisThread();
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 }  // namespace
 
 TEST(Sheet, TabsStandInRosterOrderAndStartOnLength)
@@ -60,28 +78,6 @@ TEST(Sheet, InitialisationCountsTheTableAndSetsBothIcons)
         EXPECT_NE(SendMessageW(sheet.window, WM_GETICON, ICON_SMALL, 0), 0);
     }));
 }
-
-namespace {
-
-// S_FALSE: COM was initialised apartment-threaded already; S_OK: not at all.
-HRESULT ComStateOfThisThread()
-{
-    const HRESULT result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    if (SUCCEEDED(result))
-        CoUninitialize();
-    return result;
-}
-
-HRESULT g_comStateSeen = E_FAIL;
-
-LRESULT CALLBACK SeeComState(int code, WPARAM wParam, LPARAM lParam)
-{
-    if (code == HC_ACTION && reinterpret_cast<const CWPSTRUCT*>(lParam)->message == WM_NULL)
-        g_comStateSeen = ComStateOfThisThread();
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-}  // namespace
 
 // The shell that the About box's links open wants COM on the calling thread.
 TEST(Sheet, UserInterfaceThreadHasComWhileTheSheetRuns)
