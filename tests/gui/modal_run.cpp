@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "tests/gui/modal_probe.h"
 #include "tests/support/wait.h"
 
 namespace {
@@ -29,13 +30,38 @@ bool Returned(const Shared& shared, DWORD waitMs)
     return WaitForSingleObject(shared.returned, waitMs) == WAIT_OBJECT_0;
 }
 
+BOOL CALLBACK Collect(HWND window, LPARAM state)
+{
+    auto& windows = *reinterpret_cast<std::vector<HWND>*>(state);
+    if (IsWindowVisible(window))
+        windows.push_back(window);
+    return TRUE;
+}
+
+// Posts WM_CLOSE to every visible window of `uiThread` but `keep` that owns
+// no other visible window: the innermost message box or dialog goes first.
+void CloseInnermostWindows(DWORD uiThread, HWND keep)
+{
+    std::vector<HWND> windows;
+    EnumThreadWindows(uiThread, &Collect, reinterpret_cast<LPARAM>(&windows));
+    for (HWND window : windows) {
+        if (window == keep)
+            continue;
+        bool ownsOne = false;
+        for (HWND other : windows)
+            ownsOne = ownsOne || GetWindow(other, GW_OWNER) == window;
+        if (!ownsOne)
+            PostMessageW(window, WM_CLOSE, 0, 0);
+    }
+}
+
 DWORD WINAPI Drive(void* parameter)
 {
     Shared& shared = *static_cast<Shared*>(parameter);
     const ModalRun& run = *shared.run;
+    const WindowQuery query = OwnedBy(shared.uiThread, nullptr, run.caption);
     HWND window = nullptr;
-    WaitFor([&] { return (window = run.find(shared.uiThread)) != nullptr || Returned(shared, 0); }, run.findTimeoutMs,
-            2);
+    WaitFor([&] { return (window = FindTopWindow(query)) != nullptr || Returned(shared, 0); }, run.findTimeoutMs, 2);
     shared.found = window != nullptr;
     if (shared.found)
         run.body(window);
@@ -43,10 +69,10 @@ DWORD WINAPI Drive(void* parameter)
         [&] {
             if (Returned(shared, 0))
                 return true;
-            if (window && IsWindow(window))
-                run.close(shared.uiThread, window);
-            else
-                CloseInnermostWindows(shared.uiThread, nullptr);
+            const bool open = window && IsWindow(window);
+            CloseInnermostWindows(shared.uiThread, open ? window : nullptr);
+            if (open)
+                PostMessageW(window, run.closeMessage, run.closeWParam, 0);
             return Returned(shared, 250);
         },
         kCloseMs, 0);
@@ -61,14 +87,6 @@ DWORD WINAPI Drive(void* parameter)
     std::fflush(stderr);
     TerminateProcess(GetCurrentProcess(), 3);
     return 0;
-}
-
-BOOL CALLBACK Collect(HWND window, LPARAM state)
-{
-    auto& windows = *reinterpret_cast<std::vector<HWND>*>(state);
-    if (IsWindowVisible(window))
-        windows.push_back(window);
-    return TRUE;
 }
 
 }  // namespace
@@ -90,19 +108,4 @@ bool RunModal(const std::function<void()>& modal, const ModalRun& run)
     EXPECT_FALSE(shared.quitPosted) << "the harness could not close its window within " << kCloseMs / 1000
                                     << " s; its modal loop was ended with WM_QUIT";
     return shared.found;
-}
-
-void CloseInnermostWindows(DWORD uiThread, HWND keep)
-{
-    std::vector<HWND> windows;
-    EnumThreadWindows(uiThread, &Collect, reinterpret_cast<LPARAM>(&windows));
-    for (HWND window : windows) {
-        if (window == keep)
-            continue;
-        bool ownsOne = false;
-        for (HWND other : windows)
-            ownsOne = ownsOne || GetWindow(other, GW_OWNER) == window;
-        if (!ownsOne)
-            PostMessageW(window, WM_CLOSE, 0, 0);
-    }
 }

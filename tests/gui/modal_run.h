@@ -9,12 +9,14 @@
 #include <functional>
 
 struct ModalRun {
-    // Looks once for the window the modal call shows; null until it does.
-    std::function<HWND(DWORD uiThread)> find;
+    // The caption of the unowned window the modal call shows; null: any.
+    const wchar_t* caption = nullptr;
     DWORD findTimeoutMs = 15000;
     std::function<void(HWND window)> body;
-    // One attempt at closing the window; repeated until the modal call returns.
-    std::function<void(DWORD uiThread, HWND window)> close;
+    // Posted to the window once the windows over it are closed, to close it;
+    // again until the modal call returns.
+    UINT closeMessage = WM_CLOSE;
+    WPARAM closeWParam = 0;
 };
 
 // Runs `modal` on this thread and `run` on a worker; answers whether the
@@ -23,7 +25,3 @@ struct ModalRun {
 // ended with WM_QUIT, and if even that does not return, the test program
 // ends at once with a message instead of waiting for ever.
 bool RunModal(const std::function<void()>& modal, const ModalRun& run);
-
-// Posts WM_CLOSE to every visible window of `uiThread` but `keep` that owns
-// no other visible window: the innermost message box or dialog goes first.
-void CloseInnermostWindows(DWORD uiThread, HWND keep);

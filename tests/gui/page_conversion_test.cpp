@@ -24,11 +24,6 @@ void Pick(HWND page, int list, const GoldenUnit& unit)
     Select(page, list, position);
 }
 
-std::wstring Abbreviation(const GoldenUnit& unit)
-{
-    return Widen(unit.abbreviation);
-}
-
 }  // namespace
 
 // Step by step on the length page, each run on a fresh sheet.
@@ -104,15 +99,15 @@ TEST(PageConversion, TemperatureByItsFormulas)
         Pick(page, IDC_FROM_UNIT, units[0]);
         Pick(page, IDC_TO_UNIT, units[0]);
         Type(value, L"36.6");
-        EXPECT_EQ(TextOf(value), L"36.60000 " + Abbreviation(units[0]));
+        EXPECT_EQ(TextOf(value), L"36.60000 " + Widen(units[0].abbreviation));
         EXPECT_EQ(TextOf(result), TextOf(value));
 
         Pick(page, IDC_TO_UNIT, units[1]);
         Erase(value);
         Type(value, L"100");
-        EXPECT_EQ(TextOf(result), L"212.00000 " + Abbreviation(units[1]));
+        EXPECT_EQ(TextOf(result), L"212.00000 " + Widen(units[1].abbreviation));
         Pick(page, IDC_TO_UNIT, units[2]);
-        EXPECT_EQ(TextOf(result), L"373.15000 " + Abbreviation(units[2]));
+        EXPECT_EQ(TextOf(result), L"373.15000 " + Widen(units[2].abbreviation));
     }));
 }
 
@@ -125,7 +120,7 @@ TEST(PageConversion, EveryPageConvertsItsFirstUnitToItself)
             Pick(page, IDC_FROM_UNIT, first);
             Pick(page, IDC_TO_UNIT, first);
             Type(Item(page, IDC_VALUE), L"2");
-            EXPECT_EQ(TextOf(Item(page, IDC_RESULT)), L"2.00000 " + Abbreviation(first)) << "page " << category;
+            EXPECT_EQ(TextOf(Item(page, IDC_RESULT)), L"2.00000 " + Widen(first.abbreviation)) << "page " << category;
         }
     }));
 }
@@ -153,13 +148,13 @@ TEST(PageConversion, EveryUnitConvertsByItsGoldenFactor)
                 const GoldenUnit& to = toBase ? base : unit;
                 Pick(page, IDC_FROM_UNIT, from);
                 Pick(page, IDC_TO_UNIT, to);
-                EXPECT_EQ(TextOf(Item(page, IDC_VALUE)), L"1.0000000000 " + Abbreviation(from));
+                EXPECT_EQ(TextOf(Item(page, IDC_VALUE)), L"1.0000000000 " + Widen(from.abbreviation));
                 const std::wstring shown = TextOf(Item(page, IDC_RESULT));
                 wchar_t* rest = nullptr;
                 const double amount = std::wcstod(shown.c_str(), &rest);
                 const double expected = toBase ? unit.factor : 1 / unit.factor;
                 EXPECT_NEAR(amount, expected, expected * 1e-9) << Narrow(shown);
-                EXPECT_EQ(std::wstring(rest), L" " + Abbreviation(to)) << Narrow(shown);
+                EXPECT_EQ(std::wstring(rest), L" " + Widen(to.abbreviation)) << Narrow(shown);
             }
         }
     }));

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "res/resource.h"
 #include "tests/gui/sheet_harness.h"
 
 TEST(PageInput, CaretStaysWhereTheUserTypes)

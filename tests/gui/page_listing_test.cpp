@@ -23,16 +23,6 @@ Entries EntriesOf(HWND list)
     return entries;
 }
 
-// What a page of `category` must show: the golden table's rows of that
-// category, in table order, under their Czech names (string 137 is "CZ").
-Entries ExpectedEntries(int category)
-{
-    Entries entries;
-    for (const GoldenUnit& unit : GoldenRowsOf(category))
-        entries.emplace_back(Widen(unit.czechName), unit.row);
-    return entries;
-}
-
 void ExpectSameEntries(const Entries& actual, const Entries& expected, int page)
 {
     ASSERT_EQ(actual.size(), expected.size()) << "page " << page;
@@ -48,7 +38,11 @@ TEST(PageListing, EveryPageListsItsCategoryInTableOrderWithNothingSelected)
         for (int page = 0; page < kCategoryCount; ++page) {
             HWND window = sheet.ShowPage(page);
             ASSERT_NE(window, nullptr);
-            const Entries expected = ExpectedEntries(page);
+            // The golden rows of the page's category, in table order, under
+            // their Czech names (string 137 is "CZ").
+            Entries expected;
+            for (const GoldenUnit& unit : GoldenRowsOf(page))
+                expected.emplace_back(Widen(unit.czechName), unit.row);
             ASSERT_FALSE(expected.empty());
             for (int list : {IDC_FROM_UNIT, IDC_TO_UNIT}) {
                 ExpectSameEntries(EntriesOf(Item(window, list)), expected, page);

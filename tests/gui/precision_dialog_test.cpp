@@ -30,7 +30,7 @@ void OpenFrom(std::optional<DWORD> stored, const std::function<void(const Sheet&
         StorePrecision(*stored);
     EXPECT_TRUE(RunSheet([&](const Sheet& sheet) {
         ClearSettings();
-        HWND dialog = OpenPrecisionDialog(sheet.window);
+        HWND dialog = OpenBySystemCommand(sheet.window, IDM_PRECISION, kPrecisionCaption);
         ASSERT_NE(dialog, nullptr);
         body(sheet, dialog);
     }));
@@ -83,11 +83,11 @@ TEST(PrecisionDialog, OpensShowingTheCurrentPrecision)
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "shows " << c.shown);
         OpenFrom(c.stored, [&](const Sheet&, HWND dialog) {
-            EXPECT_EQ(TextOf(PrecisionField(dialog)), c.shown);
+            EXPECT_EQ(TextOf(Item(dialog, IDC_PRECISION)), c.shown);
             // Opening is over once the dialog's thread has handled all that
             // was queued for it: any complaint would be open by then.
             ASSERT_TRUE(Settle(dialog));
-            EXPECT_EQ(FocusIn(dialog), PrecisionField(dialog));
+            EXPECT_EQ(FocusIn(dialog), Item(dialog, IDC_PRECISION));
             EXPECT_EQ(AnyWindowOwnedBy(dialog), nullptr);
             EXPECT_TRUE(CloseWith(dialog, IDCANCEL));
         });
@@ -100,7 +100,7 @@ TEST(PrecisionDialog, OkSetsThePrecisionAndWritesItAtOnce)
         {"0 by OK", L"0", &PressOk, 0, 0},
         {"10 by OK", L"10", &PressOk, 10, 10},
         {"3 by the Enter key", L"3",
-         [](HWND dialog) { PostMessageW(PrecisionField(dialog), WM_KEYDOWN, VK_RETURN, 1); }, 3, 3},
+         [](HWND dialog) { PostMessageW(Item(dialog, IDC_PRECISION), WM_KEYDOWN, VK_RETURN, 1); }, 3, 3},
         {"unchanged, and written again all the same", nullptr, &PressOk, 7, 7},
     });
 }
@@ -121,7 +121,7 @@ TEST(PrecisionDialog, RefusesWithAMessageAndStaysOpenUntilCorrected)
         SCOPED_TRACE(testing::Message() << "typed " << (c.typed ? c.typed : L"(nothing)"));
         OpenFrom(c.stored, [&](const Sheet& sheet, HWND dialog) {
             const int before = g_precision;
-            HWND field = PrecisionField(dialog);
+            HWND field = Item(dialog, IDC_PRECISION);
             if (c.typed)
                 EnterPrecision(dialog, c.typed);
             PressButton(dialog, IDOK);
@@ -140,7 +140,7 @@ TEST(PrecisionDialog, StornoEscapeAndTheCloseBoxChangeNothing)
     // Out of range: a refusal would keep the dialog open.
     ExpectWaysOutFromSeven({
         {"Storno", L"99", [](HWND dialog) { PressButton(dialog, IDCANCEL); }, 7, std::nullopt},
-        {"Escape", L"99", [](HWND dialog) { PostMessageW(PrecisionField(dialog), WM_KEYDOWN, VK_ESCAPE, 1); }, 7,
+        {"Escape", L"99", [](HWND dialog) { PostMessageW(Item(dialog, IDC_PRECISION), WM_KEYDOWN, VK_ESCAPE, 1); }, 7,
          std::nullopt},
         {"close box", L"99", [](HWND dialog) { PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }, 7, std::nullopt},
     });
@@ -159,7 +159,7 @@ TEST(PrecisionDialog, UpDownStepsAndStopsAtZeroAndTen)
         {L"5", kUpArrow, L"6"}, {L"10", kUpArrow, L"10"}, {L"5", kDownArrow, L"4"}, {L"0", kDownArrow, L"0"},
     };
     OpenFrom(std::nullopt, [&](const Sheet&, HWND dialog) {
-        HWND field = PrecisionField(dialog);
+        HWND field = Item(dialog, IDC_PRECISION);
         HWND spin = Item(dialog, IDC_PRECISION_SPIN);
         RECT area;
         GetClientRect(spin, &area);

@@ -5,20 +5,10 @@
 #include "tests/gui/sheet_harness.h"
 #include "tests/support/program_windows.h"
 
-HWND OpenPrecisionDialog(HWND sheet)
-{
-    return OpenBySystemCommand(sheet, IDM_PRECISION, kPrecisionCaption);
-}
-
-HWND PrecisionField(HWND dialog)
-{
-    return Item(dialog, IDC_PRECISION);
-}
-
 void EnterPrecision(HWND dialog, const std::wstring& text)
 {
-    Erase(PrecisionField(dialog));
-    Type(PrecisionField(dialog), text);
+    Erase(Item(dialog, IDC_PRECISION));
+    Type(Item(dialog, IDC_PRECISION), text);
 }
 
 bool AwaitClosed(HWND dialog, HWND sheet)
@@ -31,11 +21,11 @@ bool AwaitClosed(HWND dialog, HWND sheet)
 
 bool SetPrecision(HWND sheet, const std::wstring& typed, std::wstring* shown)
 {
-    HWND dialog = OpenPrecisionDialog(sheet);
+    HWND dialog = OpenBySystemCommand(sheet, IDM_PRECISION, kPrecisionCaption);
     if (!dialog)
         return false;
     if (shown)
-        *shown = TextOf(PrecisionField(dialog));
+        *shown = TextOf(Item(dialog, IDC_PRECISION));
     EnterPrecision(dialog, typed);
     PressButton(dialog, IDOK);
     return AwaitClosed(dialog, sheet);

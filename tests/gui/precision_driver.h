@@ -6,11 +6,7 @@
 
 #include <string>
 
-// Opens the dialog with its system-menu command; null when it does not appear.
-HWND OpenPrecisionDialog(HWND sheet);
-// The dialog's number field.
-HWND PrecisionField(HWND dialog);
-// Erases the field's text and types `text`.
+// Erases the text of the dialog's number field and types `text`.
 void EnterPrecision(HWND dialog, const std::wstring& text);
 // Waits until the dialog is gone and the sheet's thread has handled what
 // follows its return: a confirmed value is written then. False when the

@@ -8,10 +8,20 @@
 #include "pages/precision_setting.h"
 #include "res/resource.h"
 #include "shell/units_app.h"
-#include "tests/gui/modal_probe.h"
 #include "tests/gui/modal_run.h"
 #include "tests/support/program_windows.h"
 #include "units/units.h"
+
+namespace {
+
+// Picks the golden length unit of this abbreviation in list `list` of `page`.
+void PickLengthUnit(HWND page, int list, const char* abbreviation)
+{
+    const GoldenUnit* unit = GoldenUnitOf(kLength, abbreviation);
+    Select(page, list, unit ? PositionOfRow(Item(page, list), unit->row) : -1);
+}
+
+}  // namespace
 
 HWND Sheet::ShowPage(int index) const
 {
@@ -29,19 +39,17 @@ bool RunSheet(const std::function<void(const Sheet&)>& body)
     g_unitCount = 0;
     g_precision = 0;
     ModalRun run;
-    run.find = [](DWORD uiThread) { return FindTopWindow(OwnedBy(uiThread, nullptr, kSheetCaption)); };
+    run.caption = kSheetCaption;
     run.body = [&](HWND window) {
         const Sheet sheet{window};
         // The start page lists its units on its first paint; give it the
         // time a user would wait.
-        HWND fromList = Item(sheet.CurrentPage(), 1002);
+        HWND fromList = Item(sheet.CurrentPage(), IDC_FROM_UNIT);
         WaitFor([&] { return SendMessageW(fromList, CB_GETCOUNT, 0, 0) > 0; }, 10000, 2);
         body(sheet);
     };
-    run.close = [](DWORD uiThread, HWND window) {
-        CloseInnermostWindows(uiThread, window);
-        PostMessageW(window, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-    };
+    run.closeMessage = PSM_PRESSBUTTON;
+    run.closeWParam = PSBTN_CANCEL;
     return RunModal([] { theApp.InitInstance(); }, run);
 }
 
@@ -53,8 +61,8 @@ HWND Item(HWND page, int id)
 Conversion MetreToKilometre(const Sheet& sheet)
 {
     HWND page = sheet.ShowPage(kLength);
-    Select(page, IDC_FROM_UNIT, PositionOfUnit(Item(page, IDC_FROM_UNIT), kLength, "m"));
-    Select(page, IDC_TO_UNIT, PositionOfUnit(Item(page, IDC_TO_UNIT), kLength, "km"));
+    PickLengthUnit(page, IDC_FROM_UNIT, "m");
+    PickLengthUnit(page, IDC_TO_UNIT, "km");
     return {page, Item(page, IDC_VALUE), Item(page, IDC_RESULT)};
 }
 
@@ -72,7 +80,7 @@ void PressKey(HWND field, UINT virtualKey)
 
 void ConvertAgain(const Conversion& conversion)
 {
-    Select(conversion.page, IDC_TO_UNIT, PositionOfUnit(Item(conversion.page, IDC_TO_UNIT), kLength, "km"));
+    PickLengthUnit(conversion.page, IDC_TO_UNIT, "km");
 }
 
 std::vector<GoldenUnit> GoldenRowsOf(int category)
@@ -102,12 +110,6 @@ void EmptyFields(const Conversion& conversion)
 {
     SetWindowTextW(conversion.value, L"");
     SetWindowTextW(conversion.result, L"");
-}
-
-int PositionOfUnit(HWND list, int category, const char* abbreviation)
-{
-    const GoldenUnit* unit = GoldenUnitOf(category, abbreviation);
-    return unit ? PositionOfRow(list, unit->row) : -1;
 }
 
 int PositionOfRow(HWND list, int row)

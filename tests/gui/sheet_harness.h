@@ -51,7 +51,5 @@ bool Paste(HWND field, const std::wstring& text, UINT timeoutMs = kAnswerMs);
 std::vector<GoldenUnit> GoldenRowsOf(int category);
 // Its first row of `category` with this abbreviation, null if none.
 const GoldenUnit* GoldenUnitOf(int category, const char* abbreviation);
-// The list position whose item data is that row, -1 if none.
-int PositionOfUnit(HWND list, int category, const char* abbreviation);
 // The list position whose item data is `row`, -1 if none.
 int PositionOfRow(HWND list, int row);

@@ -8,7 +8,6 @@
 
 #include <vector>
 
-#include "pages/precision_setting.h"
 #include "res/resource.h"
 #include "tests/gui/sheet_harness.h"
 #include "units/units.h"
@@ -17,8 +16,25 @@ namespace {
 
 bool IsShownButton(HWND sheet, int id)
 {
-    HWND button = GetDlgItem(sheet, id);
-    return button && IsWindowVisible(button);
+    return IsWindowVisible(GetDlgItem(sheet, id)) != FALSE;
+}
+
+// S_FALSE: COM was initialised apartment-threaded already; S_OK: not at all.
+HRESULT ComStateOfThisThread()
+{
+    const HRESULT result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (SUCCEEDED(result))
+        CoUninitialize();
+    return result;
+}
+
+HRESULT g_comStateSeen = E_FAIL;
+
+LRESULT CALLBACK SeeComState(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HC_ACTION && reinterpret_cast<const CWPSTRUCT*>(lParam)->message == WM_NULL)
+        g_comStateSeen = ComStateOfThisThread();
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 }  // namespace
@@ -32,8 +48,7 @@ TEST(Sheet, TabsStandInRosterOrderAndStartOnLength)
         HWND tabs = reinterpret_cast<HWND>(SendMessageW(sheet.window, PSM_GETTABCONTROL, 0, 0));
         EXPECT_EQ(TabTitlesOf(tabs), expected);
         EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 0);
-        HWND fromList = Item(sheet.CurrentPage(), IDC_FROM_UNIT);
-        EXPECT_EQ(ItemTextOf(fromList, 0), L"metr");
+        EXPECT_EQ(ItemTextOf(Item(sheet.CurrentPage(), IDC_FROM_UNIT), 0), L"metr");
     }));
 }
 
@@ -64,55 +79,17 @@ TEST(Sheet, InitialisationCountsTheTableAndSetsBothIcons)
     }));
 }
 
-namespace {
-
-// S_FALSE: COM was initialised apartment-threaded already; S_OK: not at all.
-HRESULT ComStateOfThisThread()
-{
-    const HRESULT result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    if (SUCCEEDED(result))
-        CoUninitialize();
-    return result;
-}
-
-HRESULT g_comStateSeen = E_FAIL;
-
-LRESULT CALLBACK SeeComState(int code, WPARAM wParam, LPARAM lParam)
-{
-    if (code == HC_ACTION && reinterpret_cast<const CWPSTRUCT*>(lParam)->message == WM_NULL)
-        g_comStateSeen = ComStateOfThisThread();
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-// The COM state of `window`'s thread, seen inside its handling of a sent WM_NULL.
-HRESULT ComStateOnThreadOf(HWND window)
-{
-    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, &SeeComState, nullptr, UiThreadOf(window));
-    SendMessageW(window, WM_NULL, 0, 0);
-    UnhookWindowsHookEx(hook);
-    return g_comStateSeen;
-}
-
-}  // namespace
-
 // The shell that the About box's links open wants COM on the calling thread.
 TEST(Sheet, UserInterfaceThreadHasComWhileTheSheetRuns)
 {
     const HRESULT before = ComStateOfThisThread();
-    HRESULT during = E_FAIL;
-    ASSERT_TRUE(RunSheet([&](const Sheet& sheet) { during = ComStateOnThreadOf(sheet.window); }));
-    EXPECT_EQ(during, S_FALSE);
-    EXPECT_EQ(ComStateOfThisThread(), before);  // released when the sheet has closed
-}
-
-// System commands the program does not add take the sheet's usual path:
-// Close from the system menu ends the modal sheet.
-TEST(Sheet, SystemMenuCloseEndsTheSheet)
-{
-    bool closed = false;
-    ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
-        PostMessageW(sheet.window, WM_SYSCOMMAND, SC_CLOSE, 0);
-        closed = WaitUntilGone(sheet.window);  // hiding waits on the X server
+    g_comStateSeen = E_FAIL;
+    ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
+        // Seen on the sheet's thread, inside its handling of a sent WM_NULL.
+        HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, &SeeComState, nullptr, UiThreadOf(sheet.window));
+        SendMessageW(sheet.window, WM_NULL, 0, 0);
+        UnhookWindowsHookEx(hook);
     }));
-    EXPECT_TRUE(closed);
+    EXPECT_EQ(g_comStateSeen, S_FALSE);
+    EXPECT_EQ(ComStateOfThisThread(), before);  // released when the sheet has closed
 }

@@ -19,13 +19,6 @@ bool IsSeparator(HMENU menu, int position)
     return GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &item) && (item.fType & MFT_SEPARATOR);
 }
 
-std::wstring ItemText(HMENU menu, int position)
-{
-    wchar_t text[64] = {};
-    GetMenuStringW(menu, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
-    return text;
-}
-
 }  // namespace
 
 // A separator and the two commands end the menu, in the order of
@@ -46,7 +39,9 @@ TEST(SystemMenu, EndsWithTwoCommandsThatOpenTheirDialogs)
             const SystemMenuDialog& d = kSystemMenuDialogs[i];
             const int position = count - 2 + i;
             EXPECT_EQ(GetMenuItemID(menu, position), d.command);
-            EXPECT_EQ(ItemText(menu, position), texts[i]);
+            wchar_t text[64] = {};
+            GetMenuStringW(menu, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
+            EXPECT_STREQ(text, texts[i]);
             HWND dialog = OpenBySystemCommand(sheet.window, GetMenuItemID(menu, position), d.caption);
             ASSERT_NE(dialog, nullptr) << d.name;
             EXPECT_TRUE(CloseWith(dialog, IDCANCEL));
@@ -81,5 +76,8 @@ TEST(SystemMenu, OtherCommandsTakeTheSheetsUsualPath)
         EXPECT_TRUE(IsIconic(sheet.window));
         SendMessageW(sheet.window, WM_SYSCOMMAND, SC_RESTORE, 0);
         EXPECT_FALSE(IsIconic(sheet.window));
+        // Close ends the modal sheet.
+        PostMessageW(sheet.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        EXPECT_TRUE(WaitUntilGone(sheet.window));  // hiding waits on the X server
     }));
 }
