@@ -15,8 +15,8 @@
 #include "tests/gui/dpi/display_scale.h"
 #include "tests/gui/dpi/page_layout.h"
 #include "tests/gui/modal_probe.h"
-#include "tests/gui/precision_driver.h"
 #include "tests/gui/sheet_harness.h"
+#include "tests/support/program_windows.h"
 
 namespace {
 
@@ -122,7 +122,7 @@ TEST(LiveScale, AtItsOwnScaleAPlainDialogTemplateGivesTheDialogManagersLayout)
     // dialog at, nothing moves and every font stays as high.
     DialogLayout layout;  // its font outlives the dialog's controls
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
-        HWND dialog = OpenPrecisionDialog(sheet.window);
+        HWND dialog = OpenBySystemCommand(sheet.window, IDM_PRECISION, kPrecisionCaption);
         ASSERT_NE(dialog, nullptr);
         const std::vector<ControlLayout> made = ControlsOf(dialog, 0);
         ASSERT_TRUE(layout.Apply(dialog, GetModuleHandleW(nullptr), IDD_PRECISION, ConfiguredDpi()));
