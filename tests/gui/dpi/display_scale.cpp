@@ -207,10 +207,15 @@ void VisitEveryWindow(const Sheet& sheet, const std::function<void(HWND, const s
         visit(window, L"page " + std::to_wstring(page));
     }
     visit(sheet.window, L"sheet");
+    VisitSystemMenuDialogs(sheet, [&](HWND dialog, const SystemMenuDialog& d) { visit(dialog, d.caption); });
+}
+
+void VisitSystemMenuDialogs(const Sheet& sheet, const std::function<void(HWND, const SystemMenuDialog&)>& visit)
+{
     for (const SystemMenuDialog& d : kSystemMenuDialogs) {
         HWND dialog = OpenBySystemCommand(sheet.window, d.command, d.caption);
-        ASSERT_NE(dialog, nullptr);
-        visit(dialog, d.caption);
+        ASSERT_NE(dialog, nullptr) << d.name;
+        visit(dialog, d);
         EXPECT_TRUE(CloseWith(dialog, IDCANCEL));
     }
 }

@@ -11,6 +11,7 @@
 
 #include "tests/gui/sheet_harness.h"
 #include "tests/gui/window_capture.h"
+#include "tests/support/program_windows.h"
 
 // The scale this prefix was set to (LogPixels; 96 when not set).
 UINT ConfiguredDpi();
@@ -23,6 +24,9 @@ void SetLogPixels(std::optional<DWORD> dpi);
 // each page (its tab selected), the sheet, and the precision dialog and the
 // About box (opened from the system menu, closed after the visit).
 void VisitEveryWindow(const Sheet& sheet, const std::function<void(HWND, const std::wstring&)>& visit);
+// Each dialog of the sheet's system menu, opened by its command, visited
+// and closed with Cancel.
+void VisitSystemMenuDialogs(const Sheet& sheet, const std::function<void(HWND, const SystemMenuDialog&)>& visit);
 
 // The room one control's text needs against the room the control has.
 struct TextFit {

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <functional>
 #include <set>
 
 #include "framework/dpi.h"
@@ -71,18 +70,6 @@ void ExpectKeptInside(const RECT& window, const RECT& work, const char* what)
         EXPECT_LE(window.bottom, work.bottom) << what;
     } else {
         EXPECT_EQ(window.top, work.top) << what;
-    }
-}
-
-// Opens each dialog of the system menu over the sheet, hands its rectangle
-// to `check` and closes it.
-void OverEachDialog(const Sheet& sheet, const std::function<void(const RECT&, const char*)>& check)
-{
-    for (const SystemMenuDialog& d : kSystemMenuDialogs) {
-        HWND dialog = OpenBySystemCommand(sheet.window, d.command, d.caption);
-        ASSERT_NE(dialog, nullptr) << d.name;
-        check(WindowRect(dialog), d.name);
-        EXPECT_TRUE(CloseWith(dialog, IDCANCEL));
     }
 }
 
@@ -165,9 +152,9 @@ TEST(DisplayScale, SheetOpensCentredAndTheDialogsOverIt)
         const RECT sheetRect = WindowRect(sheet.window);
         std::printf("%u DPI:\n", ConfiguredDpi());
         ExpectCentred(sheetRect, work, "sheet");
-        OverEachDialog(sheet, [&](const RECT& rect, const char* name) {
-            ExpectCentred(rect, sheetRect, name);
-            ExpectKeptInside(rect, work, name);
+        VisitSystemMenuDialogs(sheet, [&](HWND dialog, const SystemMenuDialog& d) {
+            ExpectCentred(WindowRect(dialog), sheetRect, d.name);
+            ExpectKeptInside(WindowRect(dialog), work, d.name);
         });
     }));
 }
@@ -184,7 +171,8 @@ TEST(SmallScreen, SheetOpensAtTheWorkAreasCornerAndTheDialogsInsideIt)
         ASSERT_GT(sheetRect.right - sheetRect.left, work.right - work.left) << "the screen is as wide as the sheet";
         ASSERT_GT(sheetRect.bottom - sheetRect.top, work.bottom - work.top) << "the screen is as high as the sheet";
         ExpectKeptInside(sheetRect, work, "sheet");
-        OverEachDialog(sheet, [&](const RECT& rect, const char* name) { ExpectKeptInside(rect, work, name); });
+        VisitSystemMenuDialogs(
+            sheet, [&](HWND dialog, const SystemMenuDialog& d) { ExpectKeptInside(WindowRect(dialog), work, d.name); });
     }));
 }
 
