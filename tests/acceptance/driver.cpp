@@ -145,11 +145,10 @@ private:
     {
         const std::string& how = step.Field(1);
         std::string before = SnapshotCompanyKey();
-        bool done = CloseBy(target_->Sheet(), how, Control(kValueField));
+        std::string why = "could not close by " + Quoted(how);
+        bool done = CloseBy(target_->Sheet(), how, why);
         bool ended = done && target_->WaitExit(kExitMs);
-        Check(step, ended,
-              done ? "the process did not end within " + std::to_string(kExitMs) + " ms"
-                   : "could not close by " + Quoted(how));
+        Check(step, ended, done ? "the process did not end within " + std::to_string(kExitMs) + " ms" : why);
         if (!ended)
             target_->Kill();
         std::string after = SnapshotCompanyKey();
@@ -289,14 +288,15 @@ private:
     }
 
     // Closes `window` the way `how` names: "ok" or "cancel" clicks its button,
-    // "escape" presses the key where the focus is (or in `field`), "sysclose"
-    // is the system menu's Close. False when that cannot be done.
-    bool CloseBy(HWND window, const std::string& how, HWND field)
+    // "escape" presses the key where the focus is, "sysclose" is the system
+    // menu's Close. False when that cannot be done, with `why` when it
+    // is Escape that cannot be pressed.
+    bool CloseBy(HWND window, const std::string& how, std::string& why)
     {
         if (how == "ok" || how == "cancel")
             return target_->Click(GetDlgItem(window, how == "ok" ? IDOK : IDCANCEL));
         if (how == "escape")
-            return target_->PressEscape(field ? field : window);
+            return target_->PressEscape(window, why);
         return how == "sysclose" && target_->Post(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     }
 
@@ -308,12 +308,13 @@ private:
             return;
         }
         const std::string& name = step.Field(0);
-        bool done = CloseBy(dialog_, name.substr(name.find('-') + 1), GetDlgItem(dialog_, kPrecisionField));
+        std::string why = "could not press the dialog's button";
+        bool done = CloseBy(dialog_, name.substr(name.find('-') + 1), why);
         bool gone = done && WaitUntilGone(dialog_, kDialogMs);
         // Once the sheet answers again, the command that ran the dialog is over.
         if (gone)
             target_->Sync(target_->Sheet());
-        Check(step, gone, done ? "the dialog did not close" : "could not press the dialog's button");
+        Check(step, gone, done ? "the dialog did not close" : why);
         dialog_ = nullptr;
     }
 

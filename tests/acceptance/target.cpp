@@ -148,13 +148,31 @@ bool Target::TypeChar(HWND field, wchar_t c)
     return false;
 }
 
-bool Target::PressEscape(HWND fallback)
+bool Target::PressEscape(HWND window, std::string& why)
 {
-    HWND to = FocusIn(sheet_);
-    if (!to)
-        to = fallback;
+    // A dialog just opened, or the sheet just given back the focus by a
+    // dialog that closed, may not hold the focus yet; a key pressed before
+    // then would go to the window that had it, or nowhere.
+    HWND to = nullptr;
+    const bool focused = WaitFor(
+        [&] {
+            to = FocusIn(window);
+            return to && (to == window || IsChild(window, to));
+        },
+        kSettleMs, 1);
+    if (!focused) {
+        why = "the keyboard focus did not come into the window within " + std::to_string(kSettleMs) + " ms; it is in " +
+              (to ? "a window of class " + Quoted(Narrow(ClassOf(to))) : std::string("none"));
+        return false;
+    }
     LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(VK_ESCAPE, MAPVK_VK_TO_VSC)) << 16;
-    return Post(to, WM_KEYDOWN, VK_ESCAPE, 1 | scan) && Post(to, WM_KEYUP, VK_ESCAPE, 1 | scan | 0xC0000000);
+    if (!Post(to, WM_KEYDOWN, VK_ESCAPE, 1 | scan)) {
+        why = "could not post Escape (error " + std::to_string(GetLastError()) + ")";
+        return false;
+    }
+    // The key-down may have closed the window before the key-up is posted;
+    // the key-up then has no window to go to, and that is no failure.
+    return Post(to, WM_KEYUP, VK_ESCAPE, 1 | scan | 0xC0000000) || !IsWindow(to);
 }
 
 HWND Target::FindDialog(const wchar_t* caption, DWORD ms)

@@ -62,8 +62,10 @@ public:
     bool TypeChar(HWND field, wchar_t c);
     // Selects the whole text of a field (EM_SETSEL) and erases it with Backspace.
     bool ClearField(HWND field) { return Send(field, EM_SETSEL, 0, -1) && TypeChar(field, L'\b'); }
-    // Escape pressed in the window that has the keyboard focus (or in `fallback`).
-    bool PressEscape(HWND fallback);
+    // Escape pressed where the keyboard focus is, once it is inside `window`
+    // (a top-level window of the program); false, with `why`, when the
+    // focus does not come there or the key cannot be posted.
+    bool PressEscape(HWND window, std::string& why);
     // A click on a button (BM_CLICK, posted: the click may end a modal loop).
     bool Click(HWND button) { return button && Post(button, BM_CLICK, 0, 0); }
 
