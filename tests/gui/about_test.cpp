@@ -7,6 +7,7 @@
 #include "tests/gui/link_probe.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
+#include "tests/gui/window_capture.h"
 #include "tests/support/program_windows.h"
 
 TEST(AboutBox, BothLinksAreUnvisitedAtEveryOpening)
@@ -23,7 +24,7 @@ TEST(AboutBox, BothLinksAreUnvisitedAtEveryOpening)
             HWND mail = Item(about, IDC_MAIL_LINK);
             EXPECT_EQ(TextOf(web), kWebAddress);
             EXPECT_EQ(TextOf(mail), kMailAddress);
-            const LOGFONTW dialogFont = LogFontOf(reinterpret_cast<HGDIOBJ>(SendMessageW(about, WM_GETFONT, 0, 0)));
+            const LOGFONTW dialogFont = LogFontOf(FontOf(about));
             for (HWND label : {web, mail}) {
                 const LinkLook look = QueryLook(label);
                 EXPECT_TRUE(look.linkBrush);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "framework/gdi.h"
+#include "tests/gui/window_capture.h"
 
 #include "tests/support/platform.h"
 #include "tests/support/text.h"
@@ -109,13 +110,6 @@ LinkLook QueryLook(HWND label)
     look.font = static_cast<HFONT>(GetCurrentObject(dc.m_hDC, OBJ_FONT));
     look.logFont = LogFontOf(look.font);
     return look;
-}
-
-LOGFONTW LogFontOf(HGDIOBJ font)
-{
-    LOGFONTW description{};
-    GetObjectW(font, sizeof(description), &description);
-    return description;
 }
 
 void Click(HWND label)

@@ -66,7 +66,6 @@ struct LinkLook {
     LOGFONTW logFont{};
 };
 LinkLook QueryLook(HWND label);
-LOGFONTW LogFontOf(HGDIOBJ font);
 
 // A left-button press and release near the top left of the label.
 void Click(HWND label);

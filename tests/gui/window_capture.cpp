@@ -50,3 +50,16 @@ Box PixelsOf(const Capture& c, COLORREF colour, int inset)
             }
     return box;
 }
+
+HGDIOBJ FontOf(HWND window)
+{
+    return reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0));
+}
+
+LOGFONTW LogFontOf(HGDIOBJ font)
+{
+    LOGFONTW description{};
+    if (font)
+        GetObjectW(font, sizeof(description), &description);
+    return description;
+}

@@ -1,5 +1,5 @@
 // A window's painted pixels, read back from the screen, and where one colour
-// lies among them.
+// lies among them; and the font it paints its text in.
 #pragma once
 
 #include <windows.h>
@@ -23,3 +23,8 @@ struct Box {
 };
 // The pixels of `colour` inside a frame `inset` pixels wide.
 Box PixelsOf(const Capture& c, COLORREF colour, int inset);
+
+// The font `window` was given (WM_GETFONT); null when it draws in the system font.
+HGDIOBJ FontOf(HWND window);
+// The description of `font`; all zero when there is none.
+LOGFONTW LogFontOf(HGDIOBJ font);

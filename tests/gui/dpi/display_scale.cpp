@@ -20,12 +20,12 @@ namespace {
 // system font when it has none, as the control then draws in it).
 class ControlFontDc : public CClientDC {
 public:
-    explicit ControlFontDc(HWND control) : CClientDC(control), m_font(*this, FontOf(control)) {}
+    explicit ControlFontDc(HWND control) : CClientDC(control), m_font(*this, DrawnFont(control)) {}
 
 private:
-    static HGDIOBJ FontOf(HWND control)
+    static HGDIOBJ DrawnFont(HWND control)
     {
-        HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0));
+        HGDIOBJ font = FontOf(control);
         return font ? font : GetStockObject(SYSTEM_FONT);
     }
     ScopedSelect m_font;

@@ -9,19 +9,9 @@
 
 #include "pages/page_roster.h"
 #include "tests/gui/dpi/display_scale.h"
+#include "tests/gui/window_capture.h"
 #include "tests/support/child_process.h"
 #include "tests/support/platform.h"
-
-namespace {
-
-LONG FontHeightOf(HWND control)
-{
-    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0));
-    LOGFONTW logFont{};
-    return font && GetObjectW(font, sizeof(logFont), &logFont) ? logFont.lfHeight : 0;
-}
-
-}  // namespace
 
 RECT RectIn(HWND control, HWND window)
 {
@@ -36,7 +26,7 @@ std::vector<ControlLayout> ControlsOf(HWND window, int page)
     std::vector<ControlLayout> controls;
     int index = 0;
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        controls.push_back({page, index++, RectIn(child, window), FontHeightOf(child)});
+        controls.push_back({page, index++, RectIn(child, window), LogFontOf(FontOf(child)).lfHeight});
     }
     return controls;
 }
