@@ -13,6 +13,7 @@
 #include "tests/gui/modal_probe.h"
 #include "tests/support/program_windows.h"
 #include "tests/support/settings_store.h"
+#include "tests/support/spoken_name.h"
 
 namespace {
 
@@ -30,18 +31,6 @@ private:
     }
     ScopedSelect m_font;
 };
-
-// What is drawn of a text with prefix processing: "&x" shows "x", "&&" shows "&".
-std::wstring Shown(const std::wstring& text)
-{
-    std::wstring shown;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == L'&' && i + 1 < text.size())
-            ++i;
-        shown += text[i];
-    }
-    return shown;
-}
 
 constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
 constexpr wchar_t kLogPixels[] = L"LogPixels";
@@ -97,6 +86,8 @@ std::vector<TextFit> TextsIn(HWND window, const std::wstring& windowName)
         bool prefixes = true;
         const Kind kind = KindOf(control, &prefixes);
         const std::wstring text = TextOf(control);
+        // A hidden control is never drawn: the pages' hidden labels are
+        // there for screen readers only and need no room for their texts.
         if (kind == Kind::kNone || text.empty() || !IsWindowVisible(control))
             continue;
         const ControlFontDc fontDc(control);
@@ -110,7 +101,7 @@ std::vector<TextFit> TextsIn(HWND window, const std::wstring& windowName)
             if (end == std::wstring::npos)
                 end = text.size();
             const std::wstring raw = text.substr(start, end - start);
-            const std::wstring line = prefixes ? Shown(raw) : raw;
+            const std::wstring line = prefixes ? WithoutMnemonics(raw) : raw;
             SIZE extent{};
             GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &extent);
             needed.cx = extent.cx > needed.cx ? extent.cx : needed.cx;

@@ -35,7 +35,7 @@ struct TextFit {
     SIZE room;           // the client rectangle
     bool Whole() const { return needed.cx <= room.cx && needed.cy <= room.cy; }
 };
-// Every static, push button and group box among `window`'s children,
+// Every visible static, push button and group box among `window`'s children,
 // measured in the control's own font against its client rectangle.
 std::vector<TextFit> TextsIn(HWND window, const std::wstring& windowName);
 

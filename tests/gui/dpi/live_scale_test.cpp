@@ -21,7 +21,9 @@
 namespace {
 
 constexpr UINT kScales[] = {96, 144, 192};
-constexpr size_t kControlsPerPage = 10;
+// The ten controls a page shows and the four hidden labels that name its
+// fields and lists for screen readers, laid out like the rest.
+constexpr size_t kControlsPerPage = 14;
 
 // WM_DPICHANGED as Windows sends it, with the sheet's rectangle grown or
 // shrunk by the change as the suggestion.
