@@ -1,8 +1,7 @@
 // The names a screen reader speaks for every control a user reaches, on
 // every page and in both dialogs of the system menu, derived from the real
-// windows' children; where the platform's accessibility layer itself names
-// a control (it does so for edit fields, under Wine and on Windows), its
-// answer too.
+// windows' children; for the edit fields, which Wine's accessibility layer
+// names from their labels as Windows' does, also its own answer.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -94,6 +93,8 @@ void ExpectSpokenNames(HWND window, const Spoken (&table)[N])
         EXPECT_FALSE(name.empty()) << "control " << row.id;
         EXPECT_EQ(Narrow(name), Narrow(row.name)) << "control " << row.id;
         names.insert(name);
+        // Wine's layer takes the nearest window of class "Static" before an
+        // edit, passing group boxes and tab stops alike.
         if (ClassOf(control) == L"Edit") {
             EXPECT_EQ(Narrow(AccessibleNameOf(control)), Narrow(row.name)) << "control " << row.id << ", get_accName";
         }
