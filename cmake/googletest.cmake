@@ -28,9 +28,7 @@ check_cxx_source_compiles("#include <mutex>
 int main() { std::mutex m; m.lock(); m.unlock(); }" JEDNOTAR_HAS_STD_MUTEX)
 if(WIN32 AND NOT JEDNOTAR_HAS_STD_MUTEX)
   foreach(target gtest gtest_main)
-    target_compile_definitions(${target} PUBLIC GTEST_HAS_NOTIFICATION_=1)
-    target_compile_options(${target} PUBLIC
-      -include ${CMAKE_CURRENT_LIST_DIR}/gtest-win32-notification.h)
+    target_include_directories(${target} BEFORE PUBLIC ${CMAKE_CURRENT_LIST_DIR}/gtest-win32)
   endforeach()
 endif()
 if(NOT TARGET GTest::gtest_main)  # GoogleTest 1.11 and later name them so already
