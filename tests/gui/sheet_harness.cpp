@@ -46,8 +46,10 @@ bool RunSheet(const std::function<void(const Sheet&)>& body)
         // The start page lists its units on its first paint; give it the
         // time a user would wait.
         HWND fromList = Item(sheet.CurrentPage(), IDC_FROM_UNIT);
-        const WaitingFor listing("the start page to list its units");
-        WaitFor([&] { return SendMessageW(fromList, CB_GETCOUNT, 0, 0) > 0; }, 10000, 2);
+        {
+            const WaitingFor listing("the start page to list its units");
+            WaitFor([&] { return SendMessageW(fromList, CB_GETCOUNT, 0, 0) > 0; }, 10000, 2);
+        }
         body(sheet);
     };
     run.closeMessage = PSM_PRESSBUTTON;
