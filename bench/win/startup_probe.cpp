@@ -16,6 +16,7 @@
 #include "tests/support/child_process.h"
 #include "tests/support/clock.h"
 #include "tests/support/program_windows.h"
+#include "tests/support/saved_setting.h"
 #include "tests/support/text.h"
 
 namespace {
@@ -74,6 +75,7 @@ int wmain(int argc, wchar_t** argv)
         std::fprintf(stderr, "usage: startup_probe runs program.exe caption [program.exe caption]...\n");
         return 2;
     }
+    const SavedSetting usersOwn;  // the programs read the user's store; it is left as found
     const int runs = _wtoi(argv[1]);
     const int programs = (argc - 2) / 2;
     std::vector<std::vector<Sample>> samples(static_cast<size_t>(programs));

@@ -2,8 +2,15 @@
 // the script that expected.py computed from the unit table, and compares
 // every text the program shows with the script's.
 //
-//   acceptance.exe JEDNOTAR.EXE EXPECTED.TXT   run the script; exit code 0 only if all checks pass
-//   acceptance.exe --demo JEDNOTAR.EXE         metre to kilometre, 5 typed; the program is left running
+//   acceptance.exe [--store-as-is] JEDNOTAR.EXE EXPECTED.TXT
+//                                  run the script; exit code 0 only if all checks pass
+//   acceptance.exe --demo JEDNOTAR.EXE
+//                                  metre to kilometre, 5 typed; the program is left running
+//
+// The script starts from an empty settings store, as on a first run, and the
+// store is put back as it was found afterwards, whatever the outcome. With
+// --store-as-is the script takes the store as it finds it and leaves it as
+// the program leaves it: for a prefix of the caller's own.
 //
 // The steps of the script and their fields are listed in Run::actions_.
 #include <windows.h>
@@ -15,6 +22,7 @@
 #include <initializer_list>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +31,8 @@
 #include "target.h"
 #include "tests/support/clock.h"
 #include "tests/support/program_windows.h"
+#include "tests/support/saved_setting.h"
+#include "tests/support/settings_store.h"
 #include "tests/support/wait.h"
 #include "text.h"
 
@@ -411,19 +421,29 @@ int main(int argc, char** argv)
     _setmode(_fileno(stdout), _O_BINARY);
     if (argc == 3 && std::string(argv[1]) == "--demo")
         return Demo(WindowsPath(argv[2]));
-    if (argc != 3) {
-        std::printf("usage: acceptance JEDNOTAR.EXE EXPECTED.TXT\n"
+    const bool storeAsIs = argc == 4 && std::string(argv[1]) == "--store-as-is";
+    if (argc != 3 && !storeAsIs) {
+        std::printf("usage: acceptance [--store-as-is] JEDNOTAR.EXE EXPECTED.TXT\n"
                     "       acceptance --demo JEDNOTAR.EXE\n");
         return 2;
     }
+    char** files = argv + (storeAsIs ? 2 : 1);
     const double began = NowMs();
     std::vector<Step> steps;
     std::string error;
-    if (!ReadScript(WindowsPath(argv[2]), steps, error)) {
+    if (!ReadScript(WindowsPath(files[1]), steps, error)) {
         std::printf("acceptance: %s\nacceptance: 0 passed, 1 failed\n", error.c_str());
         return 1;
     }
-    Run run(WindowsPath(argv[1]));
+    std::optional<SavedSetting> usersOwn;  // put back as the run ends
+    if (!storeAsIs) {
+        usersOwn.emplace();
+        if (!ClearSettings()) {
+            std::printf("acceptance: the settings store could not be emptied\nacceptance: 0 passed, 1 failed\n");
+            return 1;
+        }
+    }
+    Run run(WindowsPath(files[0]));
     run.Execute(steps);
     std::printf("acceptance: run time %.1f s\n", (NowMs() - began) / 1000.0);
     std::printf("acceptance: %d passed, %d failed\n", run.passed, run.failed);

@@ -4,8 +4,12 @@
 
 #include "tests/support/program_windows.h"
 #include "tests/support/text.h"
+#include "tests/support/wait.h"
 
 namespace {
+
+// How long a thread may take to answer once it has handled what came before.
+constexpr UINT kSyncMs = 20000;
 
 BOOL CALLBACK ReadBoxChild(HWND child, LPARAM state)
 {
@@ -86,13 +90,16 @@ void PressButton(HWND dialog, int id)
 
 void Sync(HWND window)
 {
-    SendMessageW(window, WM_NULL, 0, 0);
+    const WaitingFor answering("the thread of \"" + Narrow(CaptionOf(window)) + "\" to answer");
+    EXPECT_TRUE(SendWithTimeout(window, WM_NULL, 0, 0, nullptr, kSyncMs))
+        << "the window's thread did not answer within " << kSyncMs / 1000 << " s";
 }
 
 bool Settle(HWND window, DWORD timeoutMs)
 {
     // The thread takes posted messages in order: once it takes the marker,
     // everything before it has been taken by this loop or by a nested one.
+    const WaitingFor settling("the thread of \"" + Narrow(CaptionOf(window)) + "\" to take its queue");
     g_markerTaken = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, &SeeMarker, nullptr, UiThreadOf(window));
     const bool settled = hook && PostMessageW(window, MarkerMessage(), 0, 0) &&

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "tests/gui/modal_probe.h"
+#include "tests/support/text.h"
 #include "tests/support/wait.h"
+#include "tests/support/watchdog.h"
 
 namespace {
 
@@ -16,6 +18,9 @@ namespace {
 // not there), and how long the modal loop may then take to return after WM_QUIT.
 constexpr DWORD kCloseMs = 8000;
 constexpr DWORD kQuitMs = 10000;
+// How long the worker may go on once the modal call is back: it is then
+// closing a window that is gone, or in a body whose window went early.
+constexpr DWORD kWorkerMs = 30000;
 
 struct Shared {
     const ModalRun* run;
@@ -60,11 +65,19 @@ DWORD WINAPI Drive(void* parameter)
     Shared& shared = *static_cast<Shared*>(parameter);
     const ModalRun& run = *shared.run;
     const WindowQuery query = OwnedBy(shared.uiThread, nullptr, run.caption);
+    const std::string name = run.caption ? "the window \"" + Narrow(run.caption) + "\"" : std::string("the window");
     HWND window = nullptr;
-    WaitFor([&] { return (window = FindTopWindow(query)) != nullptr || Returned(shared, 0); }, run.findTimeoutMs, 2);
+    {
+        const WaitingFor appearing(name + " to appear");
+        WaitFor([&] { return (window = FindTopWindow(query)) != nullptr || Returned(shared, 0); }, run.findTimeoutMs,
+                2);
+    }
     shared.found = window != nullptr;
-    if (shared.found)
+    if (shared.found) {
+        const WaitingFor driving("the test's body, driving " + name);
         run.body(window);
+    }
+    const WaitingFor closing(name + " to close after the body");
     const bool closed = WaitFor(
         [&] {
             if (Returned(shared, 0))
@@ -82,11 +95,10 @@ DWORD WINAPI Drive(void* parameter)
     PostThreadMessageW(shared.uiThread, WM_QUIT, 0, 0);
     if (Returned(shared, kQuitMs))
         return 0;
-    std::fprintf(stderr, "\nThe harness could not close the test's window, and its modal loop did not return "
-                         "after WM_QUIT: the test program ends here.\n");
-    std::fflush(stderr);
-    TerminateProcess(GetCurrentProcess(), 3);
-    return 0;
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    EndTestProgram((test ? std::string(test->test_suite_name()) + "." + test->name() + ": " : std::string()) +
+                   "the harness could not close " + name +
+                   ", and its modal loop did not return after WM_QUIT: the test program ends here.");
 }
 
 }  // namespace
@@ -95,9 +107,18 @@ bool RunModal(const std::function<void()>& modal, const ModalRun& run)
 {
     Shared shared{&run, GetCurrentThreadId(), CreateEventW(nullptr, TRUE, FALSE, nullptr)};
     HANDLE worker = CreateThread(nullptr, 0, &Drive, &shared, 0, nullptr);
-    modal();
+    {
+        const WaitingFor returning(run.caption ? "the modal call of \"" + Narrow(run.caption) + "\" to return"
+                                               : std::string("the modal call to return"));
+        modal();
+    }
     SetEvent(shared.returned);
-    WaitForSingleObject(worker, INFINITE);
+    {
+        const WaitingFor finishing("the harness's worker to finish after the modal call returned");
+        if (WaitForSingleObject(worker, kWorkerMs) != WAIT_OBJECT_0)
+            EndTestProgram("the harness's worker did not finish within " + std::to_string(kWorkerMs / 1000) +
+                           " s of the modal call's return; waiting for: " + WaitsUnderWay());
+    }
     CloseHandle(worker);
     CloseHandle(shared.returned);
     if (shared.quitPosted) {

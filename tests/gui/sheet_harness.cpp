@@ -25,6 +25,7 @@ void PickLengthUnit(HWND page, int list, const char* abbreviation)
 
 HWND Sheet::ShowPage(int index) const
 {
+    const WaitingFor showing("the sheet to show page " + std::to_string(index));
     SendMessageW(window, PSM_SETCURSEL, static_cast<WPARAM>(index), 0);
     return CurrentPage();
 }
@@ -45,7 +46,10 @@ bool RunSheet(const std::function<void(const Sheet&)>& body)
         // The start page lists its units on its first paint; give it the
         // time a user would wait.
         HWND fromList = Item(sheet.CurrentPage(), IDC_FROM_UNIT);
-        WaitFor([&] { return SendMessageW(fromList, CB_GETCOUNT, 0, 0) > 0; }, 10000, 2);
+        {
+            const WaitingFor listing("the start page to list its units");
+            WaitFor([&] { return SendMessageW(fromList, CB_GETCOUNT, 0, 0) > 0; }, 10000, 2);
+        }
         body(sheet);
     };
     run.closeMessage = PSM_PRESSBUTTON;

@@ -24,11 +24,11 @@ std::string CompanyName()
     return Narrow(company.substr(company.find(L'\\') + 1));
 }
 
-std::optional<DWORD> ReadUserDword(const wchar_t* key, const wchar_t* name)
+std::optional<DWORD> ReadUserDword(const wchar_t* key, const wchar_t* name, HKEY root)
 {
     DWORD value = 0;
     DWORD size = sizeof(value);
-    if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS)
+    if (RegGetValueW(root, key, name, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS)
         return std::nullopt;
     return value;
 }

@@ -15,9 +15,9 @@
 extern const wchar_t kSettingsKey[];
 extern const wchar_t kPrecisionValue[];
 
-// The DWORD `name` of the current user's key `key`; nullopt when there is
-// none or it is not a DWORD of four bytes.
-std::optional<DWORD> ReadUserDword(const wchar_t* key, const wchar_t* name);
+// The DWORD `name` of the current user's key `key` (or of `root`'s); nullopt
+// when there is none or it is not a DWORD of four bytes.
+std::optional<DWORD> ReadUserDword(const wchar_t* key, const wchar_t* name, HKEY root = HKEY_CURRENT_USER);
 
 // The company's key (Software\<company>), holding the application's key, which
 // holds the settings key; and the company's name as CWinApp::SetRegistryKey takes it.

@@ -12,14 +12,6 @@ struct Search {
     HWND found;
 };
 
-// Reads the caption without a message: the window's thread may be busy.
-std::wstring CaptionOf(HWND window)
-{
-    wchar_t caption[256] = {};
-    const int length = GetWindowTextW(window, caption, 256);
-    return std::wstring(caption, length > 0 ? static_cast<size_t>(length) : 0);
-}
-
 BOOL CALLBACK Match(HWND window, LPARAM state)
 {
     Search& search = *reinterpret_cast<Search*>(state);
@@ -51,6 +43,15 @@ std::wstring ClassOf(HWND window)
     return std::wstring(name, length > 0 ? static_cast<size_t>(length) : 0);
 }
 
+std::wstring CaptionOf(HWND window)
+{
+    // GetWindowTextW sends WM_GETTEXT to a window of this process, and waits
+    // for as long as its thread is busy.
+    wchar_t caption[256] = {};
+    const int length = InternalGetWindowText(window, caption, 256);
+    return std::wstring(caption, length > 0 ? static_cast<size_t>(length) : 0);
+}
+
 DWORD UiThreadOf(HWND window)
 {
     return GetWindowThreadProcessId(window, nullptr);
@@ -75,6 +76,8 @@ HWND FindTopWindow(const WindowQuery& query)
 
 HWND WaitForTopWindow(const WindowQuery& query, DWORD timeoutMs)
 {
+    const WaitingFor appearing(query.caption ? "a window \"" + Narrow(query.caption) + "\" to appear"
+                                             : std::string("a window to appear"));
     HWND found = nullptr;
     WaitFor([&] { return (found = FindTopWindow(query)) != nullptr; }, timeoutMs);
     return found;
@@ -82,5 +85,6 @@ HWND WaitForTopWindow(const WindowQuery& query, DWORD timeoutMs)
 
 bool WaitUntilGone(HWND window, DWORD timeoutMs)
 {
+    const WaitingFor going("the window \"" + Narrow(CaptionOf(window)) + "\" to go");
     return WaitFor([&] { return !IsWindow(window); }, timeoutMs, 5);
 }

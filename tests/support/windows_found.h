@@ -20,6 +20,9 @@ struct WindowQuery {
 // The window's class name (GetClassNameW, no message: any thread, any process).
 std::wstring ClassOf(HWND window);
 
+// The window's caption, read without a message: its thread may be busy.
+std::wstring CaptionOf(HWND window);
+
 // The thread that runs `window`.
 DWORD UiThreadOf(HWND window);
 // The window that has the keyboard focus in `window`'s thread; null when none has.

@@ -14,6 +14,7 @@
 #include "tests/support/program_windows.h"
 #include "tests/support/settings_store.h"
 #include "tests/support/spoken_name.h"
+#include "tests/support/user_registry.h"
 
 namespace {
 
@@ -68,15 +69,17 @@ UINT ConfiguredDpi()
 
 std::optional<DWORD> LogPixels()
 {
-    return ReadUserDword(kDesktopKey, kLogPixels);
+    // The user's own key: the test's HKEY_CURRENT_USER is private to it.
+    return ReadUserDword(kDesktopKey, kLogPixels, RealUserKey().get());
 }
 
 void SetLogPixels(std::optional<DWORD> dpi)
 {
+    const RealUserKey user;  // which the process started next reads
     if (dpi)
-        RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, kLogPixels, REG_DWORD, &*dpi, sizeof(DWORD));
+        RegSetKeyValueW(user.get(), kDesktopKey, kLogPixels, REG_DWORD, &*dpi, sizeof(DWORD));
     else
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktopKey, kLogPixels);
+        RegDeleteKeyValueW(user.get(), kDesktopKey, kLogPixels);
 }
 
 std::vector<TextFit> TextsIn(HWND window, const std::wstring& windowName)

@@ -1,16 +1,27 @@
 // The DPI suite's entry point; with its switch, a fresh start of the sheet
 // that writes its pages' layout for the suite (the live change of scale is
-// compared with it).
+// compared with it). Either way the current user's registry is the run's
+// own (the user's settings are left as found), and in the suite a test that
+// hangs ends the run at once, named.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include "tests/gui/dpi/page_layout.h"
+#include "tests/support/user_registry.h"
+#include "tests/support/watchdog.h"
 
 int main(int argc, char** argv)
 {
+    const PrivateUserRegistry registry(L"dpi_tests");
+    if (!registry.Active()) {
+        std::fprintf(stderr, "dpi_tests: no registry key of its own could stand in for the user's\n");
+        return 1;
+    }
     if (argc == 3 && std::strcmp(argv[1], kFreshLayoutSwitch) == 0)
         return WriteFreshLayout(argv[2]);
     testing::InitGoogleTest(&argc, argv);
+    testing::UnitTest::GetInstance()->listeners().Append(new Watchdog);
     return RUN_ALL_TESTS();
 }

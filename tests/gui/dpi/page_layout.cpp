@@ -12,6 +12,7 @@
 #include "tests/gui/window_capture.h"
 #include "tests/support/child_process.h"
 #include "tests/support/platform.h"
+#include "tests/support/wait.h"
 
 RECT RectIn(HWND control, HWND window)
 {
@@ -75,6 +76,7 @@ FreshLayout FreshLayoutAt(UINT dpi)
     SetLogPixels(dpi);
     {
         ChildProcess start;
+        const WaitingFor ending("the fresh start at " + std::to_string(dpi) + " DPI to end");
         if (start.Start(program, Widen(kFreshLayoutSwitch) + L" \"" + output + L"\""))
             start.WaitExit(120000);
     }

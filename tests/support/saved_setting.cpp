@@ -1,0 +1,96 @@
+#include "tests/support/saved_setting.h"
+
+#include "tests/support/settings_store.h"
+
+namespace {
+
+bool Read(HKEY key, KeyTree& tree)
+{
+    DWORD subkeys = 0, values = 0, maxSubkey = 0, maxValueName = 0, maxData = 0;
+    if (RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, &subkeys, &maxSubkey, nullptr, &values, &maxValueName,
+                         &maxData, nullptr, nullptr) != ERROR_SUCCESS)
+        return false;
+    for (DWORD i = 0; i < values; ++i) {
+        std::wstring name(maxValueName + 1, L'\0');
+        DWORD nameLength = maxValueName + 1;
+        KeyTree::Value value;
+        value.data.resize(maxData);
+        DWORD size = maxData;
+        if (RegEnumValueW(key, i, name.data(), &nameLength, nullptr, &value.type, value.data.data(), &size) !=
+            ERROR_SUCCESS)
+            return false;
+        value.name = name.substr(0, nameLength);
+        value.data.resize(size);
+        tree.values.push_back(std::move(value));
+    }
+    for (DWORD i = 0; i < subkeys; ++i) {
+        std::wstring name(maxSubkey + 1, L'\0');
+        DWORD nameLength = maxSubkey + 1;
+        HKEY subkey = nullptr;
+        if (RegEnumKeyExW(key, i, name.data(), &nameLength, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS ||
+            RegOpenKeyExW(key, name.c_str(), 0, KEY_READ, &subkey) != ERROR_SUCCESS)
+            return false;
+        KeyTree below;
+        const bool read = Read(subkey, below);
+        RegCloseKey(subkey);
+        if (!read)
+            return false;
+        tree.subkeys.emplace_back(name.substr(0, nameLength), std::move(below));
+    }
+    return true;
+}
+
+void Write(HKEY key, const KeyTree& tree)
+{
+    for (const KeyTree::Value& value : tree.values)
+        RegSetValueExW(key, value.name.c_str(), 0, value.type, value.data.data(),
+                       static_cast<DWORD>(value.data.size()));
+    for (const auto& [name, below] : tree.subkeys) {
+        HKEY subkey = nullptr;
+        if (RegCreateKeyExW(key, name.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &subkey, nullptr) != ERROR_SUCCESS)
+            continue;
+        Write(subkey, below);
+        RegCloseKey(subkey);
+    }
+}
+
+}  // namespace
+
+std::optional<KeyTree> ReadKeyTree(const std::wstring& path)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return std::nullopt;
+    KeyTree tree;
+    const bool read = Read(key, tree);
+    RegCloseKey(key);
+    return read ? std::optional<KeyTree>(std::move(tree)) : std::nullopt;
+}
+
+SavedSetting::SavedSetting() : m_found(ReadKeyTree(CompanyKey()))
+{
+    // A key that is there but cannot be read whole is left alone.
+    HKEY key = nullptr;
+    const LONG status = RegOpenKeyExW(HKEY_CURRENT_USER, CompanyKey().c_str(), 0, KEY_READ, &key);
+    if (status == ERROR_SUCCESS)
+        RegCloseKey(key);
+    m_readable = m_found || status == ERROR_FILE_NOT_FOUND;
+}
+
+SavedSetting::~SavedSetting()
+{
+    Restore();
+}
+
+void SavedSetting::Restore() const
+{
+    if (!m_readable || ReadKeyTree(CompanyKey()) == m_found)
+        return;
+    RegDeleteTreeW(HKEY_CURRENT_USER, CompanyKey().c_str());
+    HKEY key = nullptr;
+    if (!m_found || RegCreateKeyExW(HKEY_CURRENT_USER, CompanyKey().c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                                    nullptr) != ERROR_SUCCESS)
+        return;
+    Write(key, *m_found);
+    RegCloseKey(key);
+}
