@@ -79,6 +79,13 @@ protected: \
     {static_cast<UINT>(message), 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l, LRESULT* r) { \
          *r = (AFX_SELF(t)->*(memberFxn))(w, l); return true; }},
 
+// The system sends these to top-level windows only; a child (a sheet's page,
+// a dialog's control) is repainted by its window, not told.
+#define ON_COLOUR_CHANGES() \
+    ON_MESSAGE(WM_SYSCOLORCHANGE, &ThisClass::OnColourChange) \
+    ON_MESSAGE(WM_SETTINGCHANGE, &ThisClass::OnColourChange) \
+    ON_MESSAGE(WM_THEMECHANGED, &ThisClass::OnColourChange)
+
 #define ON_CONTROL(code, id, memberFxn) \
     {WM_COMMAND, static_cast<UINT>(code), static_cast<UINT>(id), [](CCmdTarget* t, WPARAM, LPARAM, LRESULT* r) { \
          (AFX_SELF(t)->*(memberFxn))(); *r = 0; return true; }},
