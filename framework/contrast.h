@@ -13,8 +13,8 @@ bool HighContrastOn();
 using HighContrastQuery = bool (*)();
 void SetHighContrastQuery(HighContrastQuery query);
 
-// WM_SYSCOLORCHANGE, WM_SETTINGCHANGE and WM_THEMECHANGED: the system sends
-// them to top-level windows when a theme is switched on or off.
+// WM_SYSCOLORCHANGE, WM_SETTINGCHANGE and WM_THEMECHANGED: what a window
+// hears when a theme is switched on or off.
 bool IsColourChange(UINT message);
 
 // Repaints `window` and every child at once, backgrounds and frames too.

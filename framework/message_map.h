@@ -79,8 +79,9 @@ protected: \
     {static_cast<UINT>(message), 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l, LRESULT* r) { \
          *r = (AFX_SELF(t)->*(memberFxn))(w, l); return true; }},
 
-// The system sends these to top-level windows only; a child (a sheet's page,
-// a dialog's control) is repainted by its window, not told.
+// A theme or system colours changed. The system sends the first two to
+// top-level windows only, so a window repaints its children (a sheet's
+// pages, a dialog's controls) itself.
 #define ON_COLOUR_CHANGES() \
     ON_MESSAGE(WM_SYSCOLORCHANGE, &ThisClass::OnColourChange) \
     ON_MESSAGE(WM_SETTINGCHANGE, &ThisClass::OnColourChange) \
