@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "framework/contrast.h"
 #include "res/resource.h"
 
 namespace {
@@ -26,6 +27,12 @@ BEGIN_MESSAGE_MAP(CStaticLink, CStatic)
     ON_WM_LBUTTONDOWN()
     ON_WM_SETCURSOR()
     ON_MESSAGE(WM_SETFONT, &CStaticLink::OnSetFont)
+    ON_MESSAGE(WM_GETDLGCODE, &CStaticLink::OnGetDlgCode)
+    ON_MESSAGE(WM_KEYDOWN, &CStaticLink::OnKeyDown)
+    ON_MESSAGE(WM_PAINT, &CStaticLink::OnPaint)
+    ON_MESSAGE(WM_SETFOCUS, &CStaticLink::OnFocusOrCuesChanged)
+    ON_MESSAGE(WM_KILLFOCUS, &CStaticLink::OnFocusOrCuesChanged)
+    ON_MESSAGE(WM_UPDATEUISTATE, &CStaticLink::OnFocusOrCuesChanged)
 END_MESSAGE_MAP()
 
 const COLORREF CStaticLink::s_unvisitedColor = RGB(0, 0, 220);
@@ -56,7 +63,9 @@ HBRUSH CStaticLink::CtlColor(CDC* pDC, UINT)
         MakeUnderlineFont();
     if (m_underlineFont.GetSafeHandle())
         pDC->SelectObject(&m_underlineFont);
-    pDC->SetTextColor(m_textColor);
+    // A contrast theme's link colour, for both states; the underline stays
+    // the cue.
+    pDC->SetTextColor(HighContrastOn() ? GetSysColor(COLOR_HOTLIGHT) : m_textColor);
     pDC->SetBkMode(TRANSPARENT);
     return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
 }
@@ -83,6 +92,31 @@ LRESULT CStaticLink::OnSetFont(WPARAM, LPARAM)
 
 void CStaticLink::OnLButtonDown(UINT, CPoint)
 {
+    Open();
+}
+
+LRESULT CStaticLink::OnGetDlgCode(WPARAM, LPARAM lParam)
+{
+    // Enter opens the focused link instead of pressing the default button;
+    // Tab and Escape keep their meaning in the dialog.
+    const MSG* message = reinterpret_cast<const MSG*>(lParam);
+    const LRESULT code = Default();
+    if (message && message->message == WM_KEYDOWN && message->wParam == VK_RETURN)
+        return code | DLGC_WANTMESSAGE;
+    return code;
+}
+
+LRESULT CStaticLink::OnKeyDown(WPARAM wParam, LPARAM)
+{
+    // Enter only, as the platform's links take it; Space is for buttons.
+    if (wParam != VK_RETURN)
+        return Default();
+    Open();
+    return 0;
+}
+
+void CStaticLink::Open()
+{
     if (m_target.IsEmpty())
         GetWindowText(m_target);
     if (m_target.IsEmpty())
@@ -94,6 +128,69 @@ void CStaticLink::OnLButtonDown(UINT, CPoint)
     }
     m_textColor = s_visitedColor;
     RepaintWithBackground();
+}
+
+LRESULT CStaticLink::OnPaint(WPARAM, LPARAM)
+{
+    // The static paints its text; the focus rectangle goes over it only
+    // where that paint reached, so that no part of it is drawn twice (it is
+    // drawn by inverting).
+    CGdiObject painted;
+    painted.Attach(CreateRectRgn(0, 0, 0, 0));
+    const bool known = GetUpdateRgn(m_hWnd, static_cast<HRGN>(painted.GetSafeHandle()), FALSE) != ERROR;
+    const LRESULT result = Default();
+    if (known && ShowsFocus()) {
+        CClientDC dc(m_hWnd);
+        SelectClipRgn(dc.m_hDC, static_cast<HRGN>(painted.GetSafeHandle()));
+        const RECT rect = TextRect();
+        DrawFocusRect(dc.m_hDC, &rect);
+    }
+    return result;
+}
+
+LRESULT CStaticLink::OnFocusOrCuesChanged(WPARAM, LPARAM)
+{
+    // The rectangle comes or goes: painted afresh over the parent's
+    // background, since the label erases nothing itself.
+    const LRESULT result = Default();
+    RepaintWithBackground();
+    return result;
+}
+
+bool CStaticLink::ShowsFocus() const
+{
+    return ::GetFocus() == m_hWnd && !(SendMessage(WM_QUERYUISTATE) & UISF_HIDEFOCUS);
+}
+
+RECT CStaticLink::TextRect() const
+{
+    // Where the static draws its text, in the font the colour query gives
+    // it, a pixel wider on each side where the control has the room.
+    RECT client;
+    ::GetClientRect(m_hWnd, &client);
+    const DWORD style = GetStyle();
+    if (!IsTextStyle(style))
+        return client;
+    HGDIOBJ font = m_underlineFont.GetSafeHandle();
+    if (!font)
+        font = reinterpret_cast<HGDIOBJ>(SendMessage(WM_GETFONT));
+    CClientDC dc(m_hWnd);
+    const ScopedSelect textFont(dc, font ? font : GetStockObject(SYSTEM_FONT));
+    const std::wstring text = WindowText(m_hWnd).Wide();
+    RECT rect = client;
+    DrawTextW(dc.m_hDC, text.c_str(), static_cast<int>(text.size()), &rect,
+              DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | ((style & SS_NOPREFIX) ? DT_NOPREFIX : 0));
+    const LONG width = rect.right - rect.left;
+    const DWORD kind = style & SS_TYPEMASK;
+    if (kind == SS_CENTER)
+        rect.left = client.left + (client.right - client.left - width) / 2;
+    else if (kind == SS_RIGHT)
+        rect.left = client.right - width;
+    rect.right = rect.left + width;
+    rect.left = rect.left > client.left ? rect.left - 1 : client.left;
+    rect.right = rect.right < client.right ? rect.right + 1 : client.right;
+    rect.bottom = rect.bottom < client.bottom ? rect.bottom : client.bottom;
+    return rect;
 }
 
 void CStaticLink::RepaintWithBackground()

@@ -1,6 +1,8 @@
 // CStaticLink: a text static of a dialog turned into a link. Drawn underlined
-// in the link colour, shows the hand cursor, and a left-button press hands
-// its target to the shell's "open" verb.
+// in the link colour, shows the hand cursor, and a left-button press, or
+// Enter while it has the focus, hands its target to the shell's "open" verb.
+// A template gives it WS_TABSTOP to make it a tab stop; focused, it shows the
+// system's focus rectangle around its text.
 #pragma once
 
 #include "framework/framework.h"
@@ -19,6 +21,10 @@ protected:
     void OnLButtonDown(UINT nFlags, CPoint point);
     BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetDlgCode(WPARAM wParam, LPARAM lParam);
+    LRESULT OnKeyDown(WPARAM wParam, LPARAM lParam);
+    LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
+    LRESULT OnFocusOrCuesChanged(WPARAM wParam, LPARAM lParam);
     void PostNcDestroy() override;
 
     COLORREF m_textColor;
@@ -35,6 +41,10 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The click's and Enter's one action: the shell opens the target.
+    void Open();
+    bool ShowsFocus() const;
+    RECT TextRect() const;
     void MakeUnderlineFont();
     void RepaintWithBackground();
     static HCURSOR LoadFallbackCursor();

@@ -8,6 +8,7 @@ IMPLEMENT_DYNAMIC(CDialog, CWnd)
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDOK, &CDialog::OnOK)
     ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
+    ON_COLOUR_CHANGES()
 END_MESSAGE_MAP()
 
 INT_PTR CDialog::DoModal()

@@ -1,6 +1,7 @@
 // The whole framework layer in one include.
 #pragma once
 
+#include "framework/contrast.h"
 #include "framework/data_exchange.h"
 #include "framework/dialog.h"
 #include "framework/gdi.h"

@@ -79,6 +79,14 @@ protected: \
     {static_cast<UINT>(message), 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l, LRESULT* r) { \
          *r = (AFX_SELF(t)->*(memberFxn))(w, l); return true; }},
 
+// A theme or system colours changed. The system sends the first two to
+// top-level windows only, so a window repaints its children (a sheet's
+// pages, a dialog's controls) itself.
+#define ON_COLOUR_CHANGES() \
+    ON_MESSAGE(WM_SYSCOLORCHANGE, &ThisClass::OnColourChange) \
+    ON_MESSAGE(WM_SETTINGCHANGE, &ThisClass::OnColourChange) \
+    ON_MESSAGE(WM_THEMECHANGED, &ThisClass::OnColourChange)
+
 #define ON_CONTROL(code, id, memberFxn) \
     {WM_COMMAND, static_cast<UINT>(code), static_cast<UINT>(id), [](CCmdTarget* t, WPARAM, LPARAM, LRESULT* r) { \
          (AFX_SELF(t)->*(memberFxn))(); *r = 0; return true; }},

@@ -79,6 +79,7 @@ IMPLEMENT_DYNAMIC(CPropertyPage, CDialog)
 IMPLEMENT_DYNAMIC(CPropertySheet, CWnd)
 
 BEGIN_MESSAGE_MAP(CPropertySheet, CWnd)
+    ON_COLOUR_CHANGES()
 END_MESSAGE_MAP()
 
 CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT nIDCaption) : CDialog(nIDTemplate), m_nIDCaption(nIDCaption) {}

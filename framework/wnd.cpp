@@ -1,5 +1,6 @@
 #include "framework/wnd.h"
 
+#include "framework/contrast.h"
 #include "framework/menu.h"
 #include "framework/win_app.h"
 
@@ -120,6 +121,13 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     if (m_pfnSuper)
         return CallWindowProcW(m_pfnSuper, m_hWnd, message, wParam, lParam);
     return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::OnColourChange(WPARAM, LPARAM)
+{
+    const LRESULT result = Default();
+    RepaintWholly(m_hWnd);
+    return result;
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -76,6 +76,9 @@ protected:
     LRESULT OnNcHitTest(CPoint) { return Default(); }
     void OnLButtonDown(UINT, CPoint) { Default(); }
     BOOL OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default()); }
+    // A theme or the system's colours changed (IsColourChange): the window
+    // and all its children repaint now, in colours asked for afresh.
+    LRESULT OnColourChange(WPARAM, LPARAM);
 
     DECLARE_MESSAGE_MAP()
 

@@ -1,5 +1,6 @@
 #include "pages/banner.h"
 
+#include "framework/contrast.h"
 #include "framework/dpi.h"
 #include "framework/gdi.h"
 #include "framework/wnd.h"
@@ -13,12 +14,29 @@ constexpr int kFontHeight = -33;
 constexpr int kShadowOffset = 2;
 constexpr int kOutlineWidth = 1;
 
+// The banner's colours: our own greys, or in a contrast theme the theme's
+// text on its face colour, framed in the text colour and without a shadow.
+struct BannerColours {
+    HBRUSH fill;
+    COLORREF outline;
+    COLORREF title;
+    bool shadow;
+};
+
+BannerColours ColoursNow()
+{
+    if (HighContrastOn())
+        return {GetSysColorBrush(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_BTNTEXT), false};
+    return {static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)), kGrey, kBlack, true};
+}
+
 }  // namespace
 
 void DrawBanner(CWnd* banner, CString text, UINT dpi)
 {
     if (!banner || !banner->m_hWnd)
         return;
+    const BannerColours colours = ColoursNow();
     // Declared before the DC so that they are deleted after it is released,
     // each put out of the DC first by its ScopedSelect.
     CPen pen;
@@ -28,7 +46,7 @@ void DrawBanner(CWnd* banner, CString text, UINT dpi)
         const int outline = ScaleForDpi(kOutlineWidth, dpi);
         const int offset = ScaleForDpi(kShadowOffset, dpi);
         // A wider outline is drawn inside the control, as the one-pixel one is.
-        pen.CreatePen(outline > 1 ? PS_INSIDEFRAME : PS_SOLID, outline, kGrey);
+        pen.CreatePen(outline > 1 ? PS_INSIDEFRAME : PS_SOLID, outline, colours.outline);
         font.CreateFont(ScaleForDpi(kFontHeight, dpi), 0, 0, 0, 1000, TRUE, FALSE, FALSE, DEFAULT_CHARSET,
                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS | DEFAULT_PITCH, "Arial");
         RECT rect;
@@ -39,7 +57,7 @@ void DrawBanner(CWnd* banner, CString text, UINT dpi)
         banner->InvalidateRect(nullptr, TRUE);
         banner->UpdateWindow();
 
-        const ScopedSelect boxBrush(dc, GetStockObject(LTGRAY_BRUSH));
+        const ScopedSelect boxBrush(dc, colours.fill);
         const ScopedSelect outlinePen(dc, pen);
         dc.Rectangle(rect.left, rect.top, rect.right, rect.bottom);
 
@@ -52,9 +70,13 @@ void DrawBanner(CWnd* banner, CString text, UINT dpi)
         const int x = rect.left + (rect.right - extent.cx - rect.left) / 2;
         const int y = rect.top + (rect.bottom - extent.cy - rect.top) / 2;
 
-        dc.SetTextColor(kGrey);
-        dc.TextOut(x + offset, y + offset, text);
-        dc.SetTextColor(kBlack);
-        dc.TextOut(x - offset, y - offset, text);
+        if (colours.shadow) {
+            dc.SetTextColor(kGrey);
+            dc.TextOut(x + offset, y + offset, text);
+        }
+        // The face stands off the centre only to make room for its shadow.
+        const int face = colours.shadow ? offset : 0;
+        dc.SetTextColor(colours.title);
+        dc.TextOut(x - face, y - face, text);
     }
 }

@@ -17,7 +17,7 @@ BannerPicture PaintedBanner(HWND page, int outline)
     return picture;
 }
 
-Box CentredFace(HWND banner, const std::wstring& title, UINT dpi, int outline)
+Box CentredFace(HWND banner, const std::wstring& title, UINT dpi, int outline, bool shadowed)
 {
     const int scale = static_cast<int>(dpi);
     RECT client{};
@@ -37,7 +37,7 @@ Box CentredFace(HWND banner, const std::wstring& title, UINT dpi, int outline)
     SIZE extent{};
     GetTextExtentPoint32W(memory.m_hDC, title.c_str(), static_cast<int>(title.size()), &extent);
     // Halves truncated toward zero, also for a title wider than the banner.
-    const int offset = MulDiv(2, scale, 96);
+    const int offset = shadowed ? MulDiv(2, scale, 96) : 0;
     const int x = (client.right - extent.cx) / 2 - offset;
     const int y = (client.bottom - extent.cy) / 2 - offset;
     SetBkMode(memory.m_hDC, TRANSPARENT);

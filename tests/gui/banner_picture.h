@@ -25,6 +25,7 @@ BannerPicture PaintedBanner(HWND page, int outline);
 
 // Where the face's black pixels belong: `title` in the banner's font at
 // `dpi`, its extent centred in `banner`'s client area by integer halves and
-// moved up and left by the face's offset, drawn alone in a bitmap of that
-// size and read back inside a frame `outline` pixels wide.
-Box CentredFace(HWND banner, const std::wstring& title, UINT dpi, int outline);
+// moved up and left by the face's offset (none for a banner without its
+// shadow), drawn alone in a bitmap of that size and read back inside a frame
+// `outline` pixels wide.
+Box CentredFace(HWND banner, const std::wstring& title, UINT dpi, int outline, bool shadowed = true);

@@ -4,8 +4,10 @@
 
 #include <cstdio>
 
+#include "framework/dpi.h"
 #include "res/resource.h"
 #include "tests/gui/banner_picture.h"
+#include "tests/gui/contrast_theme.h"
 #include "tests/gui/robustness_probe.h"
 #include "tests/gui/sheet_harness.h"
 #include "tests/support/clock.h"
@@ -76,5 +78,51 @@ TEST(Banner, RepaintsLeaveNoGdiObjectBehind)
         // And the last paint is still the banner.
         EXPECT_EQ(CaptureClient(banner).At(1, 1), kBannerFill);
         EXPECT_TRUE(Responsive(sheet.window));
+    }));
+}
+
+// A contrast theme switched on and off while the sheet runs: the sheet is
+// told as the system tells it, and the banner is drawn anew at once, in the
+// theme's text on its face colour without the greys or the shadow, or as
+// before.
+TEST(Banner, FollowsAContrastThemeSwitchedWhileTheSheetRuns)
+{
+    wchar_t title[64] = {};
+    LoadStringW(GetModuleHandleW(nullptr), IDS_BANNER_LENGTH, title, 64);
+    ContrastTheme theme;
+    ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
+        HWND page = sheet.CurrentPage();
+        HWND banner = Item(page, IDC_BANNER);
+        const auto corners = [&](COLORREF frame, COLORREF fill) {
+            return WaitFor(
+                [&] {
+                    const Capture c = CaptureClient(banner);
+                    return c.At(0, 0) == frame && c.At(c.width - 1, c.height - 1) == frame && c.At(1, 1) == fill;
+                },
+                3000);
+        };
+        ASSERT_TRUE(corners(kBannerGrey, kBannerFill));
+        struct Step {
+            bool on;
+            UINT message;
+        };
+        for (const Step step : {Step{true, WM_SYSCOLORCHANGE}, Step{false, WM_SETTINGCHANGE},
+                                Step{true, WM_SETTINGCHANGE}, Step{false, WM_THEMECHANGED}}) {
+            SCOPED_TRACE(testing::Message()
+                         << "theme " << (step.on ? "on" : "off") << ", message 0x" << std::hex << step.message);
+            theme.Switch(step.on);
+            SendMessageW(sheet.window, step.message, step.message == WM_SETTINGCHANGE ? SPI_SETHIGHCONTRAST : 0, 0);
+            EXPECT_TRUE(step.on ? corners(kThemeText, kThemeFace) : corners(kBannerGrey, kBannerFill));
+            const Capture c = CaptureClient(banner);
+            const Box expected = CentredFace(banner, title, DpiOfWindow(banner), 1, !step.on);
+            const Box face = PixelsOf(c, step.on ? kThemeText : kBannerFace, 1);
+            ASSERT_GT(expected.count, 200);
+            EXPECT_NEAR(face.minX, expected.minX, 1);
+            EXPECT_NEAR(face.maxX, expected.maxX, 1);
+            EXPECT_NEAR(face.minY, expected.minY, 1);
+            EXPECT_NEAR(face.maxY, expected.maxY, 1);
+            EXPECT_EQ(PixelsOf(c, kBannerGrey, 1).count > 200, !step.on) << "the shadow";
+            EXPECT_EQ(PixelsOf(c, kBannerFill, 0).count > 0, !step.on) << "the light grey";
+        }
     }));
 }

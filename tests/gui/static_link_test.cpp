@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "about/static_link.h"
 #include "res/resource.h"
+#include "tests/gui/contrast_theme.h"
 #include "tests/gui/link_probe.h"
 #include "tests/gui/window_capture.h"
 #include "tests/support/text.h"
@@ -59,8 +61,23 @@ public:
     using CStaticLink::s_cursorFallbackTried;
     using CStaticLink::s_linkCursor;
 
+protected:
+    // Keeps the keyboard cues' state as Windows keeps it for every window;
+    // Wine keeps none and answers WM_QUERYUISTATE with 0 (all shown).
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_QUERYUISTATE)
+            return m_uiState;
+        if (message == WM_UPDATEUISTATE && LOWORD(wParam) == UIS_SET)
+            m_uiState |= HIWORD(wParam);
+        if (message == WM_UPDATEUISTATE && LOWORD(wParam) == UIS_CLEAR)
+            m_uiState &= ~HIWORD(wParam);
+        return CStaticLink::WindowProc(message, wParam, lParam);
+    }
+
 private:
     bool* m_destroyed;
+    LRESULT m_uiState = 0;
 };
 
 }  // namespace
@@ -259,6 +276,75 @@ TEST(StaticLink, VisitedTextIsPaintedOverACleanBackground)
     EXPECT_GT(PixelsOf(CaptureClient(host.label), kVisited, 0).count, 20);
 }
 
+TEST(StaticLink, ShowsTheFocusRectangleAroundItsTextWhileFocusedAndCuesAreOn)
+{
+    LinkHost host(kWebAddress, SS_LEFT | SS_NOPREFIX, 300);
+    LinkProbe link;
+    ASSERT_TRUE(host.Bind(link));
+    // Somewhere else for the focus to be: the dialog hands its own to a child.
+    HWND button = CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 40, 60, 20, host.dialog,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetWindowPos(host.dialog, HWND_TOP, 0, 0, 360, 120, SWP_SHOWWINDOW);
+    SetFocus(button);
+    UpdateWindow(host.dialog);
+    const auto cues = [&](WORD action) {
+        SendMessageW(host.label, WM_UPDATEUISTATE, MAKEWPARAM(action, UISF_HIDEFOCUS), 0);
+        return CaptureClient(host.label).pixels;
+    };
+    const std::vector<COLORREF> unfocused = cues(UIS_CLEAR);
+    const Box text = PixelsOf(CaptureClient(host.label), kUnvisited, 0);
+    ASSERT_GT(text.count, 20);
+
+    SetFocus(host.label);
+    ASSERT_EQ(GetFocus(), host.label);
+    const Capture shown = CaptureClient(host.label);
+    // The dotted rectangle: pixels changed only on the edges of a box
+    // around the text, with gaps between the dots.
+    Box changed;
+    for (int y = 0; y < shown.height; ++y)
+        for (int x = 0; x < shown.width; ++x)
+            if (shown.At(x, y) != unfocused[static_cast<size_t>(y * shown.width + x)]) {
+                changed.minX = std::min(changed.minX, x);
+                changed.maxX = std::max(changed.maxX, x);
+                changed.minY = std::min(changed.minY, y);
+                changed.maxY = std::max(changed.maxY, y);
+                ++changed.count;
+            }
+    EXPECT_LE(changed.minX, text.minX);
+    EXPECT_GE(changed.maxX, text.maxX);
+    EXPECT_LE(changed.minY, text.minY);
+    EXPECT_GE(changed.maxY, text.maxY);
+    EXPECT_LT(changed.maxX, shown.width - 1) << "wider than the text";
+    const int perimeter = 2 * (changed.maxX - changed.minX + changed.maxY - changed.minY);
+    EXPECT_GT(changed.count, perimeter / 3);
+    EXPECT_LT(changed.count, perimeter * 2 / 3);
+
+    // Hidden with the keyboard cues, back with them, gone with the focus:
+    // every time without a pixel left over.
+    EXPECT_EQ(cues(UIS_SET), unfocused);
+    EXPECT_EQ(cues(UIS_CLEAR), shown.pixels);
+    SetFocus(button);
+    EXPECT_EQ(CaptureClient(host.label).pixels, unfocused);
+}
+
+TEST(StaticLink, AContrastThemeDrawsBothStatesInItsLinkColour)
+{
+    LaunchTargets targets;
+    ContrastTheme theme;
+    LinkHost host(targets.Script(L"visit").c_str());
+    LinkProbe link;
+    ASSERT_TRUE(host.Bind(link));
+    for (const COLORREF own : {kUnvisited, kVisited}) {
+        if (own == kVisited)
+            Click(host.label);
+        theme.Switch(true);
+        EXPECT_EQ(QueryLook(host.label).textColor, kThemeLink);
+        EXPECT_TRUE(QueryLook(host.label).logFont.lfUnderline);
+        theme.Switch(false);
+        EXPECT_EQ(QueryLook(host.label).textColor, own);
+    }
+}
+
 TEST(StaticLink, ShowsTheHandCursorOrLeavesTheCursorAlone)
 {
     LinkHost host(L"link");
@@ -275,20 +361,26 @@ TEST(StaticLink, ShowsTheHandCursorOrLeavesTheCursorAlone)
     EXPECT_TRUE(requestCursor());
     EXPECT_EQ(GetCursor(), hand);
 
-    // As if cursor 134 were missing: one lookup of the help viewer's cursor.
-    // Wine ships no winhlp32.exe in the Windows folder, so none is found and
-    // the label leaves the cursor as it is, now and later.
-    wchar_t viewer[MAX_PATH] = {};
-    GetWindowsDirectoryW(viewer, MAX_PATH);
-    ASSERT_EQ(GetFileAttributesW((std::wstring(viewer) + L"\\winhlp32.exe").c_str()), INVALID_FILE_ATTRIBUTES)
-        << "this test pins the outcome for a platform without the help viewer";
+    // As if cursor 134 were missing: one lookup of the help viewer's cursor
+    // 106. Windows ships a winhlp32.exe in its folder, Wine none; which one
+    // is here, and whether it has that cursor, is read apart from the label.
+    wchar_t folder[MAX_PATH] = {};
+    GetWindowsDirectoryW(folder, MAX_PATH);
+    const ScopedModule viewer(std::wstring(folder) + L"\\winhlp32.exe");
+    const bool offered = viewer.get() && FindResourceW(viewer.get(), MAKEINTRESOURCEW(106), RT_GROUP_CURSOR);
+    std::printf("help viewer %s, %s cursor 106\n", viewer.get() ? "present" : "absent", offered ? "with" : "without");
     LinkProbe::s_linkCursor = nullptr;
     LinkProbe::s_cursorFallbackTried = FALSE;
-    EXPECT_FALSE(requestCursor());
+    EXPECT_EQ(requestCursor() != 0, offered);
     EXPECT_TRUE(LinkProbe::s_cursorFallbackTried);
-    EXPECT_EQ(LinkProbe::s_linkCursor, nullptr);
-    EXPECT_EQ(GetCursor(), arrow);
-    EXPECT_FALSE(requestCursor());  // and no second lookup finds one either
+    EXPECT_EQ(LinkProbe::s_linkCursor != nullptr, offered);
+    EXPECT_EQ(GetCursor() != arrow, offered);
+    if (offered) {  // an own copy: not the module's, which goes with it
+        EXPECT_NE(LinkProbe::s_linkCursor, LoadCursorW(viewer.get(), MAKEINTRESOURCEW(106)));
+    }
+    // Looked up once: with the cursor gone, no second lookup finds one.
+    LinkProbe::s_linkCursor = nullptr;
+    EXPECT_FALSE(requestCursor());
     EXPECT_EQ(GetCursor(), arrow);
 
     LinkProbe next;  // every construction reloads the program's own cursor
