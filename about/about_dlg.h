@@ -24,5 +24,5 @@ private:
     // bitmap the control loaded from the template is then deleted here, as
     // not every static control frees it itself (Wine's does not).
     void ScaleLogo(UINT dpi);
-    CGdiObject m_scaledLogo;  // the bitmap the logo control shows, when scaled
+    CGdiObject m_scaledLogo;  // the bitmap the logo control shows
 };

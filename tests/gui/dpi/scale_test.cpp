@@ -247,7 +247,8 @@ struct RepeatedPath {
     void (*run)(const Sheet& sheet);
 };
 
-// Each opening makes the box, its links and, above 100 %, its scaled logo.
+// Each opening makes the box, its links and its own copy of the logo at the
+// display scale.
 void OpenAndCloseTheAboutBox(const Sheet& sheet)
 {
     HWND about = OpenBySystemCommand(sheet.window, IDM_ABOUT, kAboutCaption);
