@@ -25,9 +25,7 @@ BOOL CAboutDlg::OnInitDialog()
     // The web label opens the address it shows.
     m_webLink.m_target.Empty();
     m_webLink.SubclassDlgItem(IDC_WEB_LINK, this);
-    const UINT dpi = DpiOfWindow(m_hWnd);
-    if (dpi != kBaseDpi)
-        ScaleLogo(dpi);
+    ScaleLogo(DpiOfWindow(m_hWnd));
     return TRUE;
 }
 

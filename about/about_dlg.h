@@ -20,8 +20,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // Shows the logo in proportion to the display scale; at 96 DPI the
-    // template's own bitmap stays.
+    // Shows the logo in proportion to the display scale, at 96 DPI too: the
+    // bitmap the control loaded from the template is then deleted here, as
+    // not every static control frees it itself (Wine's does not).
     void ScaleLogo(UINT dpi);
-    CGdiObject m_scaledLogo;  // the bitmap the logo control shows, when scaled
+    CGdiObject m_scaledLogo;  // the bitmap the logo control shows
 };

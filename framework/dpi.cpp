@@ -1,5 +1,7 @@
 #include "framework/dpi.h"
 
+#include "framework/gdi.h"
+
 namespace {
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
@@ -24,10 +26,13 @@ UINT DpiOfWindow(HWND window)
         if (const UINT dpi = getDpi(window))
             return dpi;
     }
-    HDC dc = GetDC(window);
-    const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 0;
-    if (dc)
-        ReleaseDC(window, dc);
+    return DpiOfWindowDc(window);
+}
+
+UINT DpiOfWindowDc(HWND window)
+{
+    const CClientDC dc(window);
+    const int dpi = dc.m_hDC ? GetDeviceCaps(dc.m_hDC, LOGPIXELSY) : 0;
     return dpi > 0 ? static_cast<UINT>(dpi) : kBaseDpi;
 }
 

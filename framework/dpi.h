@@ -7,8 +7,11 @@
 constexpr UINT kBaseDpi = 96;
 
 // The window's DPI: GetDpiForWindow where the system has it (Windows 10
-// 1607 and later), else the DPI of the window's device context.
+// 1607 and later), else DpiOfWindowDc.
 UINT DpiOfWindow(HWND window);
+// The DPI of the window's device context, which is the system's (Windows 7
+// to 8.1 know no other); 96 when there is no DC.
+UINT DpiOfWindowDc(HWND window);
 
 // `value` pixels at 96 DPI, at `dpi`; rounded as MulDiv rounds.
 inline int ScaleForDpi(int value, UINT dpi)

@@ -8,6 +8,7 @@
 #include "res/resource.h"
 #include "tests/gui/banner_picture.h"
 #include "tests/gui/contrast_theme.h"
+#include "tests/gui/gui_objects.h"
 #include "tests/gui/robustness_probe.h"
 #include "tests/gui/sheet_harness.h"
 #include "tests/support/clock.h"

@@ -2,27 +2,11 @@
 
 #include <sddl.h>
 
-#include <vector>
-
 #include "tests/support/text.h"
 
 bool Responsive(HWND window)
 {
     return SendWithTimeout(window, WM_NULL, 0, 0, nullptr, 5000);
-}
-
-int FreeGdiRoom()
-{
-    std::vector<HPEN> pens;
-    for (int i = 0; i < 200000; ++i) {
-        HPEN pen = CreatePen(PS_SOLID, 1, RGB(i & 0xFF, 0, 0));
-        if (!pen)
-            break;
-        pens.push_back(pen);
-    }
-    for (HPEN pen : pens)
-        DeleteObject(pen);
-    return static_cast<int>(pens.size());
 }
 
 bool MakeReadOnly(const wchar_t* path)

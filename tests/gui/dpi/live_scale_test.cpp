@@ -14,6 +14,7 @@
 #include "tests/gui/banner_picture.h"
 #include "tests/gui/dpi/display_scale.h"
 #include "tests/gui/dpi/page_layout.h"
+#include "tests/gui/gui_objects.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
 #include "tests/support/program_windows.h"
@@ -144,5 +145,43 @@ TEST(LiveScale, AtItsOwnScaleAPlainDialogTemplateGivesTheDialogManagersLayout)
             EXPECT_EQ(laidOut[i].fontHeight, made[i].fontHeight) << "control " << i;
         }
         EXPECT_TRUE(CloseWith(dialog, IDCANCEL));
+    }));
+}
+
+// Changes of scale with every page made and the About box open, each sent
+// to the sheet and to the box as the system sends them to every top-level
+// window: each page makes its font anew at every change and the box its
+// logo, and neither may keep the one it replaced.
+TEST(LiveScale, ChangesOfScaleLeaveNoGuiObjectBehind)
+{
+    const UINT start = ConfiguredDpi();
+    std::vector<UINT> cycle;  // the other scales, then back
+    for (UINT dpi : kScales)
+        if (dpi != start)
+            cycle.push_back(dpi);
+    cycle.push_back(start);
+    ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
+        for (int page = 0; page < static_cast<int>(kPageCount); ++page)
+            ASSERT_NE(sheet.ShowPage(page), nullptr);
+        HWND about = OpenBySystemCommand(sheet.window, IDM_ABOUT, kAboutCaption);
+        ASSERT_NE(about, nullptr);
+        UINT current = start;
+        size_t next = 0;
+        const auto change = [&] {
+            const UINT dpi = cycle[next++ % cycle.size()];
+            ChangeScale(sheet.window, current, dpi);
+            ChangeScale(about, current, dpi);
+            current = dpi;
+            // Painted at each scale, the page's banner too.
+            for (HWND window : {sheet.window, about})
+                RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        };
+        // Whole cycles, so that the count starts and ends at this run's scale.
+        const int changes = static_cast<int>(cycle.size()) * 10;
+        const GuiObjectsGrowth growth = GrowthOver("changes of scale", static_cast<int>(cycle.size()), changes, change);
+        EXPECT_EQ(current, start);
+        EXPECT_LE(growth.Gdi(), kGuiObjectsNoise);
+        EXPECT_LE(growth.User(), kGuiObjectsNoise);
+        EXPECT_TRUE(CloseWith(about, IDOK));
     }));
 }

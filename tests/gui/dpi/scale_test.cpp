@@ -1,5 +1,6 @@
 // The program at this run's display scale: the banner, where the windows
-// open, the About box's logo and a change of scale. The SmallScreen suite
+// open, the About box's logo, a change of scale, and paths run again and
+// again that must leave no drawing object behind. The SmallScreen suite
 // needs a screen smaller than the sheet, and runs on one of its own.
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include "res/resource.h"
 #include "tests/gui/banner_picture.h"
 #include "tests/gui/dpi/display_scale.h"
+#include "tests/gui/gui_objects.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
 #include "tests/support/program_windows.h"
@@ -233,5 +235,53 @@ TEST(DisplayScale, SheetTakesTheSuggestedRectangleWhenTheScaleChanges)
         // The page has been repainted: the banner is there, at this scale.
         HWND banner = Item(sheet.CurrentPage(), IDC_BANNER);
         EXPECT_TRUE(WaitFor([&] { return CaptureClient(banner).At(Scaled(1), Scaled(1)) == kBannerFill; }, 5000));
+    }));
+}
+
+namespace {
+
+// A path the program runs again and again, driven from the test's thread.
+struct RepeatedPath {
+    const char* name;
+    int times;  // enough that one object kept per run stands out of the noise
+    void (*run)(const Sheet& sheet);
+};
+
+// Each opening makes the box, its links and its own copy of the logo at the
+// display scale.
+void OpenAndCloseTheAboutBox(const Sheet& sheet)
+{
+    HWND about = OpenBySystemCommand(sheet.window, IDM_ABOUT, kAboutCaption);
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(CloseWith(about, IDOK));
+    // The box's object, which owns the scaled logo, is gone once the sheet
+    // is back in its own loop.
+    EXPECT_TRUE(Settle(sheet.window));
+}
+
+// The scale as Windows 7 to 8.1 give it, from the window's device context.
+void ReadTheScaleFromTheDc(const Sheet& sheet)
+{
+    EXPECT_EQ(DpiOfWindowDc(sheet.CurrentPage()), ConfiguredDpi());
+}
+
+constexpr RepeatedPath kRepeatedPaths[] = {
+    {"About box opened and closed", 30, &OpenAndCloseTheAboutBox},
+    // The system's cache of window DCs (64 under Wine) hands out the unused
+    // DCs it holds before it makes one: a DC kept per read shows beyond them.
+    {"scale read from the window's DC", 200, &ReadTheScaleFromTheDc},
+};
+
+}  // namespace
+
+TEST(DisplayScale, RepeatedPathsLeaveNoGuiObjectBehind)
+{
+    ASSERT_TRUE(RunSheet([](const Sheet& sheet) {
+        for (const RepeatedPath& path : kRepeatedPaths) {
+            SCOPED_TRACE(path.name);
+            const GuiObjectsGrowth growth = GrowthOver(path.name, 5, path.times, [&] { path.run(sheet); });
+            EXPECT_LE(growth.Gdi(), kGuiObjectsNoise);
+            EXPECT_LE(growth.User(), kGuiObjectsNoise);
+        }
     }));
 }
