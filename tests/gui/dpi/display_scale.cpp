@@ -64,7 +64,14 @@ Kind KindOf(HWND control, bool* prefixes)
 
 UINT ConfiguredDpi()
 {
-    return LogPixels().value_or(96);
+    // The system's scale as a DPI-aware program reads it: under Wine the
+    // prefix's LogPixels, on Windows the primary monitor's scale at sign-in,
+    // wherever that setting is kept.
+    const HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+    if (screen)
+        ReleaseDC(nullptr, screen);
+    return dpi > 0 ? static_cast<UINT>(dpi) : 96;
 }
 
 std::optional<DWORD> LogPixels()

@@ -13,7 +13,7 @@
 #include "tests/gui/window_capture.h"
 #include "tests/support/program_windows.h"
 
-// The scale this prefix was set to (LogPixels; 96 when not set).
+// The scale the program's windows open at on the primary monitor.
 UINT ConfiguredDpi();
 // The prefix's LogPixels, nullopt when not set; once set (or deleted, for
 // nullopt) it is the scale a process started from then on reads.

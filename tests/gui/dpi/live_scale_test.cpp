@@ -17,6 +17,7 @@
 #include "tests/gui/gui_objects.h"
 #include "tests/gui/modal_probe.h"
 #include "tests/gui/sheet_harness.h"
+#include "tests/support/platform.h"
 #include "tests/support/program_windows.h"
 
 namespace {
@@ -56,6 +57,11 @@ const ControlLayout* Find(const std::vector<ControlLayout>& controls, int page, 
 
 TEST(LiveScale, EveryPageIsLaidOutAsAFreshStartAtTheNewScale)
 {
+    // A program takes a scale written to the registry as it starts under
+    // Wine; Windows takes it at the next sign-in only, so there this session
+    // cannot start the program at another scale to compare with.
+    if (!RunningUnderWine())
+        GTEST_SKIP() << "a fresh start at another display scale needs a new sign-in on Windows";
     std::map<UINT, FreshLayout> fresh;
     for (UINT dpi : kScales) {
         fresh[dpi] = FreshLayoutAt(dpi);
