@@ -9,7 +9,6 @@
 
 #include "about/static_link.h"
 #include "res/resource.h"
-#include "tests/gui/contrast_theme.h"
 #include "tests/gui/link_probe.h"
 #include "tests/gui/window_capture.h"
 #include "tests/support/text.h"
@@ -325,24 +324,6 @@ TEST(StaticLink, ShowsTheFocusRectangleAroundItsTextWhileFocusedAndCuesAreOn)
     EXPECT_EQ(cues(UIS_CLEAR), shown.pixels);
     SetFocus(button);
     EXPECT_EQ(CaptureClient(host.label).pixels, unfocused);
-}
-
-TEST(StaticLink, AContrastThemeDrawsBothStatesInItsLinkColour)
-{
-    LaunchTargets targets;
-    ContrastTheme theme;
-    LinkHost host(targets.Script(L"visit").c_str());
-    LinkProbe link;
-    ASSERT_TRUE(host.Bind(link));
-    for (const COLORREF own : {kUnvisited, kVisited}) {
-        if (own == kVisited)
-            Click(host.label);
-        theme.Switch(true);
-        EXPECT_EQ(QueryLook(host.label).textColor, kThemeLink);
-        EXPECT_TRUE(QueryLook(host.label).logFont.lfUnderline);
-        theme.Switch(false);
-        EXPECT_EQ(QueryLook(host.label).textColor, own);
-    }
 }
 
 TEST(StaticLink, ShowsTheHandCursorOrLeavesTheCursorAlone)
