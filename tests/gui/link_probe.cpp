@@ -81,6 +81,17 @@ std::vector<std::wstring> LaunchTargets::Opened(size_t atLeast, DWORD timeoutMs)
 
 MailProgram::MailProgram(const std::wstring& program)
 {
+    // The first key of the command's path that is not there yet is all
+    // that the test adds, and all it removes again: a system's own mailto
+    // key, with its other values, stays.
+    for (const wchar_t* key : {L"mailto", L"mailto\\shell", L"mailto\\shell\\open", kMailCommandKey}) {
+        HKEY existing = nullptr;
+        if (RegOpenKeyExW(HKEY_CLASSES_ROOT, key, 0, KEY_READ, &existing) != ERROR_SUCCESS) {
+            m_addedKey = key;
+            break;
+        }
+        RegCloseKey(existing);
+    }
     wchar_t previous[1024] = {};
     DWORD size = sizeof(previous);
     m_hadCommand = RegGetValueW(HKEY_CLASSES_ROOT, kMailCommandKey, nullptr, RRF_RT_REG_SZ, nullptr, previous, &size) ==
@@ -93,8 +104,10 @@ MailProgram::~MailProgram()
 {
     if (m_hadCommand)
         SetMailCommand(m_previousCommand);
+    else if (!m_addedKey.empty())
+        RegDeleteTreeW(HKEY_CLASSES_ROOT, m_addedKey.c_str());
     else
-        RegDeleteTreeW(HKEY_CLASSES_ROOT, L"mailto");
+        RegDeleteKeyValueW(HKEY_CLASSES_ROOT, kMailCommandKey, nullptr);
 }
 
 LinkLook QueryLook(HWND label)

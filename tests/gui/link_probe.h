@@ -53,6 +53,7 @@ public:
 private:
     bool m_hadCommand = false;
     std::wstring m_previousCommand;
+    std::wstring m_addedKey;  // the first key of the command's path that was not there
 };
 
 // What a static's parent, or the label it reflects the query to, answers to
