@@ -3,10 +3,12 @@
 #pragma once
 
 #include <windows.h>
+
 #include <gtest/gtest.h>
 
-#include "tests/support/lock.h"
 #include <string>
+
+#include "tests/support/lock.h"
 
 // How long one test may take: the slowest takes some seconds.
 constexpr int kTestLimitS = 60;
