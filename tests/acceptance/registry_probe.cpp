@@ -4,55 +4,33 @@
 
 #include <cstdio>
 #include <cstring>
-#include <memory>
-#include <type_traits>
-#include <vector>
+#include <optional>
 
+#include "tests/support/saved_setting.h"
 #include "tests/support/settings_store.h"
 #include "text.h"
 
 namespace {
 
-using Key = std::unique_ptr<std::remove_pointer_t<HKEY>, decltype(&RegCloseKey)>;
-
-// The key `path` (under HKEY_CURRENT_USER) and all below it.
-void AppendKey(const std::wstring& path, std::string& out)
+// The key `path` (under HKEY_CURRENT_USER), as read into `tree`, and all
+// below it.
+void AppendKey(const std::wstring& path, const KeyTree& tree, std::string& out)
 {
-    HKEY opened = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) {
-        out += "no key HKCU\\" + Narrow(path) + "\n";
-        return;
-    }
-    const Key key(opened, &RegCloseKey);
-    FILETIME written{};
-    DWORD subkeys = 0, values = 0, maxValueName = 0, maxData = 0;
-    RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, &maxValueName, &maxData,
-                     nullptr, &written);
     char line[96];
-    std::snprintf(line, sizeof line, "] written %08lx%08lx\n", static_cast<unsigned long>(written.dwHighDateTime),
-                  static_cast<unsigned long>(written.dwLowDateTime));
+    std::snprintf(line, sizeof line, "] written %08lx%08lx\n", static_cast<unsigned long>(tree.written.dwHighDateTime),
+                  static_cast<unsigned long>(tree.written.dwLowDateTime));
     out += "[HKCU\\" + Narrow(path) + line;
-
-    for (DWORD i = 0; i < values; ++i) {
-        std::vector<wchar_t> name(maxValueName + 2);
-        std::vector<BYTE> data(maxData + 2);
-        DWORD nameLen = static_cast<DWORD>(name.size()), dataLen = static_cast<DWORD>(data.size()), type = 0;
-        if (RegEnumValueW(key.get(), i, name.data(), &nameLen, nullptr, &type, data.data(), &dataLen) != ERROR_SUCCESS)
-            continue;
-        std::snprintf(line, sizeof line, " type %lu:", static_cast<unsigned long>(type));
-        out += "  " + Quoted(Narrow(std::wstring(name.data(), nameLen))) + line;
-        for (DWORD b = 0; b < dataLen; ++b) {
-            std::snprintf(line, sizeof line, " %02x", data[b]);
+    for (const KeyTree::Value& value : tree.values) {
+        std::snprintf(line, sizeof line, " type %lu:", static_cast<unsigned long>(value.type));
+        out += "  " + Quoted(Narrow(value.name)) + line;
+        for (const BYTE b : value.data) {
+            std::snprintf(line, sizeof line, " %02x", b);
             out += line;
         }
         out += "\n";
     }
-    for (DWORD i = 0; i < subkeys; ++i) {
-        wchar_t name[256];  // the longest key name Windows allows, and its end
-        DWORD nameLen = 256;
-        if (RegEnumKeyExW(key.get(), i, name, &nameLen, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS)
-            AppendKey(path + L"\\" + std::wstring(name, nameLen), out);
-    }
+    for (const auto& [name, below] : tree.subkeys)
+        AppendKey(path + L"\\" + name, below, out);
 }
 
 }  // namespace
@@ -72,7 +50,10 @@ std::string StoredPrecisionText()
 
 std::string SnapshotCompanyKey()
 {
+    const std::optional<KeyTree> company = ReadKeyTree(CompanyKey());
+    if (!company)
+        return "no key HKCU\\" + Narrow(CompanyKey()) + "\n";
     std::string out;
-    AppendKey(CompanyKey(), out);
+    AppendKey(CompanyKey(), *company, out);
     return out;
 }

@@ -8,7 +8,7 @@ bool Read(HKEY key, KeyTree& tree)
 {
     DWORD subkeys = 0, values = 0, maxSubkey = 0, maxValueName = 0, maxData = 0;
     if (RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, &subkeys, &maxSubkey, nullptr, &values, &maxValueName,
-                         &maxData, nullptr, nullptr) != ERROR_SUCCESS)
+                         &maxData, nullptr, &tree.written) != ERROR_SUCCESS)
         return false;
     for (DWORD i = 0; i < values; ++i) {
         std::wstring name(maxValueName + 1, L'\0');

@@ -11,7 +11,8 @@
 #include <vector>
 
 // A registry key and everything below it: its values (name, type, bytes)
-// and subkeys, in the order the registry lists them.
+// and subkeys, in the order the registry lists them, and when it was last
+// written (which two trees of the same contents need not share).
 struct KeyTree {
     struct Value {
         std::wstring name;
@@ -24,6 +25,7 @@ struct KeyTree {
     };
     std::vector<Value> values;
     std::vector<std::pair<std::wstring, KeyTree>> subkeys;
+    FILETIME written{};
     bool operator==(const KeyTree& other) const { return values == other.values && subkeys == other.subkeys; }
 };
 
