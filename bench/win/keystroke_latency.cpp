@@ -135,10 +135,8 @@ int main()
 {
     // The sheet runs in this process: its settings go to a key of the run's.
     const PrivateUserRegistry registry(L"keystroke_latency");
-    if (!registry.Active()) {
-        std::printf("keystroke_latency: no registry key of its own could stand in for the user's\n");
+    if (!registry.Active())
         return 1;
-    }
     SetTimer(nullptr, 0, 1500, &OpenFloors);
     theApp.InitInstance();
     for (const Target* target : {&g_program, &g_plainFloor, &g_sheetFloor})

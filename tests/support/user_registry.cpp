@@ -1,5 +1,7 @@
 #include "tests/support/user_registry.h"
 
+#include <cstdio>
+
 #include "tests/support/lock.h"
 
 namespace {
@@ -31,15 +33,19 @@ PrivateUserRegistry::PrivateUserRegistry(const wchar_t* program)
     // had the same number and could not remove it.
     RegDeleteTreeW(user.get(), m_path.c_str());
     if (!user.get() || RegCreateKeyExW(user.get(), m_path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                                       nullptr) != ERROR_SUCCESS)
+                                       nullptr) != ERROR_SUCCESS) {
+        std::fwprintf(stderr, L"%ls: no registry key of its own could stand in for the user's\n", program);
         return;
+    }
     const Hold hold(g_lock);
     m_active = g_inUse.empty() && RegOverridePredefKey(HKEY_CURRENT_USER, key) == ERROR_SUCCESS;
     RegCloseKey(key);
-    if (m_active)
+    if (m_active) {
         g_inUse = m_path;
-    else
+    } else {
+        std::fwprintf(stderr, L"%ls: HKEY_CURRENT_USER could not be pointed at a key of its own\n", program);
         RegDeleteTreeW(user.get(), m_path.c_str());
+    }
 }
 
 PrivateUserRegistry::~PrivateUserRegistry()

@@ -19,10 +19,10 @@ public:
     PrivateUserRegistry(const PrivateUserRegistry&) = delete;
     PrivateUserRegistry& operator=(const PrivateUserRegistry&) = delete;
 
-    // Whether HKEY_CURRENT_USER is the private key; false when the registry
-    // refused, and the program should not go on.
+    // Whether HKEY_CURRENT_USER is the private key; false (and said on the
+    // error output) when the registry refused, and the program should not
+    // go on.
     bool Active() const { return m_active; }
-    const std::wstring& Path() const { return m_path; }
 
 private:
     std::wstring m_path;

@@ -1,8 +1,9 @@
 #include "tests/support/wait.h"
 
-#include "tests/support/lock.h"
 #include <utility>
 #include <vector>
+
+#include "tests/support/lock.h"
 
 namespace {
 

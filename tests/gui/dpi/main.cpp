@@ -5,7 +5,6 @@
 // hangs ends the run at once, named.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
 
 #include "tests/gui/dpi/page_layout.h"
@@ -15,10 +14,8 @@
 int main(int argc, char** argv)
 {
     const PrivateUserRegistry registry(L"dpi_tests");
-    if (!registry.Active()) {
-        std::fprintf(stderr, "dpi_tests: no registry key of its own could stand in for the user's\n");
+    if (!registry.Active())
         return 1;
-    }
     if (argc == 3 && std::strcmp(argv[1], kFreshLayoutSwitch) == 0)
         return WriteFreshLayout(argv[2]);
     testing::InitGoogleTest(&argc, argv);
