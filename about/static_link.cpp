@@ -1,10 +1,9 @@
 #include "about/static_link.h"
 
-#include <shellapi.h>
-
 #include <string>
 
 #include "framework/contrast.h"
+#include "framework/shell_open.h"
 #include "res/resource.h"
 
 namespace {
@@ -121,8 +120,7 @@ void CStaticLink::Open()
         GetWindowText(m_target);
     if (m_target.IsEmpty())
         return;
-    const HINSTANCE result = ShellExecuteW(nullptr, L"open", m_target.Wide().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-    if (reinterpret_cast<UINT_PTR>(result) <= 32) {
+    if (!OpenInShell(m_target.Wide())) {
         MessageBeep(MB_OK);
         return;
     }
