@@ -8,6 +8,9 @@
 
 namespace {
 
+// Posted to the label by an accessibility client's default action.
+constexpr UINT kOpenLater = WM_APP + 1;
+
 // The text styles: left-aligned, centred, right-aligned. Modifier bits such
 // as SS_NOPREFIX (which a web address with '&' needs) do not change the kind.
 bool IsTextStyle(DWORD style)
@@ -32,6 +35,8 @@ BEGIN_MESSAGE_MAP(CStaticLink, CStatic)
     ON_MESSAGE(WM_SETFOCUS, &CStaticLink::OnFocusOrCuesChanged)
     ON_MESSAGE(WM_KILLFOCUS, &CStaticLink::OnFocusOrCuesChanged)
     ON_MESSAGE(WM_UPDATEUISTATE, &CStaticLink::OnFocusOrCuesChanged)
+    ON_MESSAGE(WM_GETOBJECT, &CStaticLink::OnGetObject)
+    ON_MESSAGE(kOpenLater, &CStaticLink::OnOpenLater)
 END_MESSAGE_MAP()
 
 const COLORREF CStaticLink::s_unvisitedColor = RGB(0, 0, 220);
@@ -229,8 +234,43 @@ HCURSOR CStaticLink::LoadFallbackCursor()
     return cursor ? CopyCursor(cursor) : nullptr;
 }
 
+LRESULT CStaticLink::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT answer = m_accessible.Answer(m_hWnd, wParam, lParam, *this);
+    return answer ? answer : Default();
+}
+
+std::wstring CStaticLink::LinkAddress() const
+{
+    return (m_target.IsEmpty() ? WindowText(m_hWnd) : m_target).Wide();
+}
+
+std::wstring CStaticLink::LinkActionName() const
+{
+    CString name;
+    name.LoadString(IDS_LINK_ACTION);
+    return name.Wide();
+}
+
+bool CStaticLink::LinkVisited() const
+{
+    return m_textColor == s_visitedColor;
+}
+
+void CStaticLink::OpenLinkLater()
+{
+    PostMessageW(m_hWnd, kOpenLater, 0, 0);
+}
+
+LRESULT CStaticLink::OnOpenLater(WPARAM, LPARAM)
+{
+    Open();
+    return 0;
+}
+
 void CStaticLink::PostNcDestroy()
 {
+    m_accessible.Disconnect();  // a client holding the object learns the window is gone
     if (m_autoDelete)
         delete this;
 }

@@ -1,12 +1,18 @@
 #include "pages/conversion_page.h"
 
 #include "convert/convert.h"
+#include "convert/spoken_result.h"
 #include "pages/banner.h"
 #include "pages/fill_unit_lists.h"
 #include "pages/precision_setting.h"
 #include "res/resource.h"
+#include "units/units.h"
 
 namespace {
+
+// How long the result must stand before a screen reader is told of it.
+constexpr UINT_PTR kSpeakTimer = 1;
+constexpr UINT kPauseMs = 500;
 
 // The caret as an offset from the start of the text. EM_GETSEL's packed
 // answer stops at 65535, so the two-pointer form is used.
@@ -34,6 +40,7 @@ BEGIN_MESSAGE_MAP(CConversionPage, CPropertyPage)
     ON_EN_CHANGE(IDC_VALUE, &CConversionPage::OnConvert)
     ON_CBN_SELCHANGE(IDC_FROM_UNIT, &CConversionPage::OnConvert)
     ON_CBN_SELCHANGE(IDC_TO_UNIT, &CConversionPage::OnConvert)
+    ON_MESSAGE(WM_TIMER, &CConversionPage::OnTimer)
 END_MESSAGE_MAP()
 
 CConversionPage::CConversionPage(const PageTraits& traits) : CPropertyPage(traits.dialogId), m_traits(traits) {}
@@ -86,6 +93,7 @@ void CConversionPage::OnConvert()
             : ConvertEntry(m_strValue.str(), fromRow, toRow, g_precision);
 
     const CString typed = m_strValue;
+    const CString shown = m_strResult;
     m_strResult = texts.result;
     m_strValue = texts.value;
 
@@ -96,4 +104,32 @@ void CConversionPage::OnConvert()
     UpdateData(FALSE);
     if (m_strValue != typed)
         PlaceCaret(field, caret);
+    // Each new result starts the pause again.
+    if (m_strResult != shown) {
+        m_resultUnit = m_nToUnit;
+        SetTimer(m_hWnd, kSpeakTimer, kPauseMs, nullptr);
+    }
+}
+
+LRESULT CConversionPage::OnTimer(WPARAM wParam, LPARAM)
+{
+    if (wParam != kSpeakTimer)
+        return Default();
+    KillTimer(m_hWnd, kSpeakTimer);
+    m_resultSpoken.Announce(m_hWnd, SpokenResult());
+    return 0;
+}
+
+CString CConversionPage::SpokenResult() const
+{
+    // The unit as the "to" list names it, in the list's language: the unit
+    // of the result, which a later pick may not have converted yet.
+    HWND toList = ::GetDlgItem(m_hWnd, IDC_TO_UNIT);
+    const LRESULT length = ::SendMessageW(toList, CB_GETLBTEXTLEN, m_resultUnit, 0);
+    std::wstring name(length > 0 ? static_cast<size_t>(length) + 1 : 1, L'\0');
+    if (length > 0)
+        ::SendMessageW(toList, CB_GETLBTEXT, m_resultUnit, reinterpret_cast<LPARAM>(name.data()));
+    name.resize(length > 0 ? static_cast<size_t>(length) : 0);
+    const int row = static_cast<int>(::SendMessageW(toList, CB_GETITEMDATA, m_resultUnit, 0));
+    return CString(::SpokenResult(m_strResult.str(), UnitAt(row).abbreviation, WideToUtf8(name)).c_str());
 }

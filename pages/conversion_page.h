@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/framework.h"
+#include "framework/live_region.h"
 
 enum class PageArithmetic { kFactor, kTemperature };
 
@@ -29,10 +30,16 @@ protected:
     BOOL OnInitDialog() override;
     void OnPaint();
     void OnConvert();
+    LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
 private:
     void ListUnits();
+    CString SpokenResult() const;
     const PageTraits& m_traits;
+    // A new result is spoken once the user pauses: typing "12.5" is heard
+    // as one result, not four.
+    LiveRegion m_resultSpoken;
+    int m_resultUnit = -1;  // the "to" position the result shown is in
 };

@@ -49,6 +49,7 @@
 #define IDS_PRECISION           136
 #define IDS_LANGUAGE            137
 #define IDS_HELP_TEXT           138     // what the sheet's Help button shows
+#define IDS_LINK_ACTION         139     // a link's default action, as a screen reader names it
 #define IDS_APP_TITLE           57344   // caption and application name
 #define IDS_BANNER_LENGTH       57345
 #define IDS_BANNER_VOLUME       57346

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "convert/convert.h"
+#include "convert/spoken_result.h"
 #include "tests/core/exact.h"
 #include "units/units.h"
 
@@ -173,6 +174,25 @@ TEST(ApplyValueFormat, InterpretsOnlyOneNumberAndOneString)
     EXPECT_EQ(ApplyValueFormat("%.2lf %s %s %d %n %.1lf %x%", 2, "%s"), "2.00 %s %s %d %n %.1lf %x%");
     EXPECT_EQ(ApplyValueFormat("100%% %.0lf", 7, ""), "100% 7");
     EXPECT_EQ(ApplyValueFormat("%lf %s", 7, "m"), "%lf m");
+}
+
+// What a screen reader speaks: the number as shown, then the unit's name.
+TEST(SpokenResult, NamesTheUnitInsteadOfItsAbbreviation)
+{
+    struct Case {
+        const char *result, *abbreviation, *name, *spoken;
+    };
+    constexpr Case kCases[] = {
+        {"0.00500 km", "km", "kilometr", "0.00500 kilometr"},
+        {"7.00000 ", "", "loket", "7.00000 loket"},  // no abbreviation: the field shows the number alone
+        {"1.00000 l", "l", "litr (1l = 1dm3)", "1.00000 litr"},
+        {"2.5 mil", "mil", "mil (mili-palec", "2.5 mil"},  // an unclosed bracket
+        {"-0.00000 C", "C", "Stupeň Celsia", "-0.00000 Stupeň Celsia"},
+        {"inf m3", "m3", "krychlový metr", "inf krychlový metr"},
+        {"3.00 m", "km", "kilometr", "3.00 m kilometr"},  // another unit's text: nothing cut
+    };
+    for (const Case& c : kCases)
+        EXPECT_EQ(SpokenResult(c.result, c.abbreviation, c.name), c.spoken) << c.result;
 }
 
 // Converting the rewritten value again leaves it as it is, for any value
