@@ -242,7 +242,9 @@ LRESULT CStaticLink::OnGetObject(WPARAM wParam, LPARAM lParam)
 
 std::wstring CStaticLink::LinkAddress() const
 {
-    return (m_target.IsEmpty() ? WindowText(m_hWnd) : m_target).Wide();
+    // What the eye reads; the target only where the control shows nothing.
+    const CString shown = WindowText(m_hWnd);
+    return (shown.IsEmpty() ? m_target : shown).Wide();
 }
 
 std::wstring CStaticLink::LinkActionName() const

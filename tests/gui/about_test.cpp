@@ -1,7 +1,16 @@
 // The About box opened from the sheet's system menu.
+#include <windows.h>
+
+#include <oleacc.h>
+
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <vector>
+
+#include "framework/com_apartment.h"
+#include "framework/shell_open.h"
 
 #include "res/resource.h"
 #include "tests/gui/contrast_theme.h"
@@ -138,4 +147,91 @@ TEST(AboutBox, LinksTakeAContrastThemesLinkColourAtOnceAndGiveItBack)
         }
         EXPECT_TRUE(CloseWith(about, IDOK));
     }));
+}
+
+namespace {
+
+// Stands in for the shell (to be replaced by the shared recorder).
+std::vector<std::wstring> g_opened;
+bool RecordOpen(const std::wstring& target)
+{
+    g_opened.push_back(target);
+    return true;
+}
+
+struct ComRelease {
+    void operator()(IUnknown* object) const { object->Release(); }
+};
+
+LONG StateOf(IAccessible& link)
+{
+    VARIANT self{};
+    self.vt = VT_I4;
+    VARIANT state{};
+    return SUCCEEDED(link.get_accState(self, &state)) && state.vt == VT_I4 ? state.lVal : 0;
+}
+
+std::wstring TextAnswer(IAccessible& link, HRESULT (STDMETHODCALLTYPE IAccessible::*question)(VARIANT, BSTR*))
+{
+    VARIANT self{};
+    self.vt = VT_I4;
+    BSTR text = nullptr;
+    (link.*question)(self, &text);
+    const std::wstring answer = text ? std::wstring(text, SysStringLen(text)) : L"(none)";
+    SysFreeString(text);
+    return answer;
+}
+
+}  // namespace
+
+TEST(AboutBox, LinksAreLinksToAnAccessibilityClient)
+{
+    SetShellOpenFunction(&RecordOpen);
+    ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
+        const ComApartment com;
+        HWND about = OpenBySystemCommand(sheet.window, IDM_ABOUT, kAboutCaption);
+        ASSERT_NE(about, nullptr);
+        std::unique_ptr<IAccessible, ComRelease> held;
+        struct Case {
+            int id;
+            const wchar_t *address, *opened;
+        };
+        const Case cases[] = {{IDC_WEB_LINK, kWebAddress, kWebAddress},
+                              {IDC_MAIL_LINK, kMailAddress, L"mailto:info@brodvik.example"}};
+        for (const auto& [id, address, opened] : cases) {
+            SCOPED_TRACE(Narrow(address));
+            HWND label = Item(about, id);
+            IAccessible* raw = nullptr;
+            ASSERT_EQ(
+                AccessibleObjectFromWindow(label, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&raw)),
+                S_OK);
+            std::unique_ptr<IAccessible, ComRelease> link(raw);
+            VARIANT self{}, role{};
+            self.vt = VT_I4;
+            ASSERT_EQ(link->get_accRole(self, &role), S_OK);
+            EXPECT_EQ(role.lVal, ROLE_SYSTEM_LINK);
+            EXPECT_EQ(TextAnswer(*link, &IAccessible::get_accName), address);
+            EXPECT_EQ(Narrow(TextAnswer(*link, &IAccessible::get_accDefaultAction)), "Otevřít");
+            EXPECT_EQ(StateOf(*link) & (STATE_SYSTEM_LINKED | STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED |
+                                        STATE_SYSTEM_TRAVERSED),
+                      STATE_SYSTEM_LINKED | STATE_SYSTEM_FOCUSABLE);
+            SendMessageW(about, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(label), TRUE);
+            ASSERT_EQ(FocusIn(about), label);
+            EXPECT_TRUE(StateOf(*link) & STATE_SYSTEM_FOCUSED);
+            // The action opens the link as a click does, and the box stays.
+            const size_t before = g_opened.size();
+            EXPECT_EQ(link->accDoDefaultAction(self), S_OK);
+            EXPECT_TRUE(WaitFor([&] { return g_opened.size() > before; }, 5000));
+            EXPECT_EQ(g_opened.back(), opened);
+            EXPECT_EQ(QueryLook(label).textColor, kVisited);
+            EXPECT_TRUE(StateOf(*link) & STATE_SYSTEM_TRAVERSED);
+            EXPECT_TRUE(IsWindowVisible(about));
+            held = std::move(link);
+        }
+        EXPECT_TRUE(CloseWith(about, IDOK));
+        VARIANT self{}, role{};
+        self.vt = VT_I4;
+        EXPECT_EQ(held->get_accRole(self, &role), CO_E_OBJNOTCONNECTED);
+    }));
+    SetShellOpenFunction(nullptr);
 }
