@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "framework/com_apartment.h"
-#include "framework/shell_open.h"
 
 #include "res/resource.h"
 #include "tests/gui/contrast_theme.h"
@@ -22,9 +21,8 @@
 
 TEST(AboutBox, BothLinksAreUnvisitedAtEveryOpening)
 {
-    LaunchTargets targets;
-    const std::wstring script = targets.Script(L"web");
-    const MailProgram brokenMail(targets.PathOf(L"mail"));  // no such file: the e-mail label's launch fails
+    RecordingLauncher shell;
+    shell.Refuse(kMailTarget);  // the e-mail label's launch fails
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
         for (int opening = 1; opening <= 2; ++opening) {
             SCOPED_TRACE(testing::Message() << "opening " << opening);
@@ -43,13 +41,11 @@ TEST(AboutBox, BothLinksAreUnvisitedAtEveryOpening)
                 EXPECT_STREQ(look.logFont.lfFaceName, dialogFont.lfFaceName);
             }
             if (opening == 1) {
-                // Retargeted before their first click, so no browser starts.
-                SetWindowTextW(web, script.c_str());
                 Click(web);
-                EXPECT_EQ(targets.Opened(1), std::vector<std::wstring>{L"web"});
                 EXPECT_EQ(QueryLook(web).textColor, kVisited);
                 Click(mail);
                 EXPECT_EQ(QueryLook(mail).textColor, kUnvisited);
+                EXPECT_EQ(shell.Opened(), (std::vector<std::wstring>{kWebAddress, kMailTarget}));
             }
             EXPECT_TRUE(CloseWith(about, IDOK));
         }
@@ -72,16 +68,13 @@ void PressQueued(HWND about, UINT key)
 
 TEST(AboutBox, TabReachesBothLinksInScreenOrderAndEnterOpensThem)
 {
-    LaunchTargets targets;
-    const MailProgram mail(targets.Script(L"mail"));
-    const std::wstring web = targets.Script(L"web");
+    RecordingLauncher shell;
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
         HWND about = OpenBySystemCommand(sheet.window, IDM_ABOUT, kAboutCaption);
         ASSERT_NE(about, nullptr);
         HWND ok = Item(about, IDOK);
         HWND mailLink = Item(about, IDC_MAIL_LINK);
         HWND webLink = Item(about, IDC_WEB_LINK);
-        SetWindowTextW(webLink, web.c_str());  // before its first use, so no browser starts
         ASSERT_EQ(FocusIn(about), ok);
         for (HWND next : {mailLink, webLink, ok}) {
             PressQueued(about, VK_TAB);
@@ -89,18 +82,16 @@ TEST(AboutBox, TabReachesBothLinksInScreenOrderAndEnterOpensThem)
         }
         struct Case {
             HWND link;
-            std::vector<std::wstring> opened;  // the log after Enter on it
+            std::vector<std::wstring> opened;  // the launches after Enter on it
         };
-        const Case cases[] = {{mailLink, {L"mail mailto:info@brodvik.example"}},
-                              {webLink, {L"mail mailto:info@brodvik.example", L"web"}}};
+        const Case cases[] = {{mailLink, {kMailTarget}}, {webLink, {kMailTarget, kWebAddress}}};
         for (const Case& c : cases) {
-            // The launch before may have taken the activation away (the
-            // script's console): the dialog manager puts the focus back.
+            // The dialog manager moves the focus to the link, as Tab does.
             SendMessageW(about, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(c.link), TRUE);
             ASSERT_EQ(FocusIn(about), c.link);
             ASSERT_EQ(QueryLook(c.link).textColor, kUnvisited);
             PressQueued(about, VK_RETURN);
-            EXPECT_EQ(targets.Opened(c.opened.size()), c.opened);
+            EXPECT_EQ(shell.Opened(c.opened.size()), c.opened);
             EXPECT_EQ(QueryLook(c.link).textColor, kVisited);
             EXPECT_TRUE(IsWindowVisible(about)) << "Enter on a link closed the box";
         }
@@ -112,15 +103,13 @@ TEST(AboutBox, TabReachesBothLinksInScreenOrderAndEnterOpensThem)
 
 TEST(AboutBox, LinksTakeAContrastThemesLinkColourAtOnceAndGiveItBack)
 {
-    LaunchTargets targets;
-    const std::wstring web = targets.Script(L"web");
+    RecordingLauncher shell;
     ContrastTheme theme;
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
         HWND about = OpenBySystemCommand(sheet.window, IDM_ABOUT, kAboutCaption);
         ASSERT_NE(about, nullptr);
         HWND webLink = Item(about, IDC_WEB_LINK);
         HWND mailLink = Item(about, IDC_MAIL_LINK);
-        SetWindowTextW(webLink, web.c_str());
         Click(webLink);  // one link of each state
         ASSERT_EQ(QueryLook(webLink).textColor, kVisited);
         // The underline alone has a few dozen pixels of the link's colour.
@@ -151,14 +140,6 @@ TEST(AboutBox, LinksTakeAContrastThemesLinkColourAtOnceAndGiveItBack)
 
 namespace {
 
-// Stands in for the shell (to be replaced by the shared recorder).
-std::vector<std::wstring> g_opened;
-bool RecordOpen(const std::wstring& target)
-{
-    g_opened.push_back(target);
-    return true;
-}
-
 struct ComRelease {
     void operator()(IUnknown* object) const { object->Release(); }
 };
@@ -186,7 +167,7 @@ std::wstring TextAnswer(IAccessible& link, HRESULT (STDMETHODCALLTYPE IAccessibl
 
 TEST(AboutBox, LinksAreLinksToAnAccessibilityClient)
 {
-    SetShellOpenFunction(&RecordOpen);
+    RecordingLauncher shell;
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
         const ComApartment com;
         HWND about = OpenBySystemCommand(sheet.window, IDM_ABOUT, kAboutCaption);
@@ -196,8 +177,8 @@ TEST(AboutBox, LinksAreLinksToAnAccessibilityClient)
             int id;
             const wchar_t *address, *opened;
         };
-        const Case cases[] = {{IDC_WEB_LINK, kWebAddress, kWebAddress},
-                              {IDC_MAIL_LINK, kMailAddress, L"mailto:info@brodvik.example"}};
+        const Case cases[] = {{IDC_WEB_LINK, kWebAddress, kWebAddress}, {IDC_MAIL_LINK, kMailAddress, kMailTarget}};
+        std::vector<std::wstring> log;
         for (const auto& [id, address, opened] : cases) {
             SCOPED_TRACE(Narrow(address));
             HWND label = Item(about, id);
@@ -219,10 +200,9 @@ TEST(AboutBox, LinksAreLinksToAnAccessibilityClient)
             ASSERT_EQ(FocusIn(about), label);
             EXPECT_TRUE(StateOf(*link) & STATE_SYSTEM_FOCUSED);
             // The action opens the link as a click does, and the box stays.
-            const size_t before = g_opened.size();
             EXPECT_EQ(link->accDoDefaultAction(self), S_OK);
-            EXPECT_TRUE(WaitFor([&] { return g_opened.size() > before; }, 5000));
-            EXPECT_EQ(g_opened.back(), opened);
+            log.push_back(opened);
+            EXPECT_EQ(shell.Opened(log.size()), log);
             EXPECT_EQ(QueryLook(label).textColor, kVisited);
             EXPECT_TRUE(StateOf(*link) & STATE_SYSTEM_TRAVERSED);
             EXPECT_TRUE(IsWindowVisible(about));
@@ -233,5 +213,4 @@ TEST(AboutBox, LinksAreLinksToAnAccessibilityClient)
         self.vt = VT_I4;
         EXPECT_EQ(held->get_accRole(self, &role), CO_E_OBJNOTCONNECTED);
     }));
-    SetShellOpenFunction(nullptr);
 }

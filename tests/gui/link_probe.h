@@ -13,47 +13,25 @@ constexpr COLORREF kVisited = RGB(200, 0, 0);
 constexpr wchar_t kWebAddress[] = L"https://www.brodvik.example/";
 constexpr wchar_t kMailAddress[] = L"info@brodvik.example";
 
-// Launch targets whose shell result the test controls. A script is a .bat
-// file in a private temporary folder: the shell's "open" runs it through the
-// command interpreter (success), and it appends its name and whatever it was
-// handed to the folder's one log, so the test sees which files were opened,
-// with what and in which order. A missing file fails with "file not found",
-// a file of an unknown type with "no association"; neither leaves a trace.
-// Nothing reaches the network.
-class LaunchTargets {
+// What the About box's e-mail label hands the shell.
+constexpr wchar_t kMailTarget[] = L"mailto:info@brodvik.example";
+
+// Stands in for the shell's "open" while it lives, so that nothing of the
+// user's starts: it records every target a label asks it to open, in order,
+// and answers success unless the test refused that target (as the shell
+// fails a missing file or a type nothing opens). One at a time.
+class RecordingLauncher {
 public:
-    LaunchTargets();
-    ~LaunchTargets();
-    LaunchTargets(const LaunchTargets&) = delete;
-    LaunchTargets& operator=(const LaunchTargets&) = delete;
+    RecordingLauncher();
+    ~RecordingLauncher();
+    RecordingLauncher(const RecordingLauncher&) = delete;
+    RecordingLauncher& operator=(const RecordingLauncher&) = delete;
 
-    std::wstring Script(const std::wstring& name);
-    // Where Script puts the script `name`: a missing file until it does.
-    std::wstring PathOf(const std::wstring& name) const;
-    std::wstring UnknownType(const std::wstring& name);
-    // The scripts run so far, in order, waiting up to the timeout for
-    // `atLeast` of them: each one's name, and after a blank what it was
-    // handed, if anything, without quotes.
-    std::vector<std::wstring> Opened(size_t atLeast, DWORD timeoutMs = 15000) const;
-
-private:
-    std::wstring m_folder;
-};
-
-// Stands in for the user's mail program: while it lives, the shell opens
-// "mailto:" addresses with `program`, handed the address. A script of
-// LaunchTargets logs it; a missing file makes every launch fail.
-class MailProgram {
-public:
-    explicit MailProgram(const std::wstring& program);
-    ~MailProgram();
-    MailProgram(const MailProgram&) = delete;
-    MailProgram& operator=(const MailProgram&) = delete;
-
-private:
-    bool m_hadCommand = false;
-    std::wstring m_previousCommand;
-    std::wstring m_addedKey;  // the first key of the command's path that was not there
+    // From now on the launch of `target` fails.
+    void Refuse(const std::wstring& target);
+    // The targets asked for so far, waiting up to the timeout for `atLeast`
+    // of them (a launch posted to the label's thread comes later).
+    std::vector<std::wstring> Opened(size_t atLeast = 0, DWORD timeoutMs = 5000) const;
 };
 
 // What a static's parent, or the label it reflects the query to, answers to

@@ -9,15 +9,14 @@
 
 TEST(MailLink, ShowsTheBareAddressAndOpensItAsMailto)
 {
-    LaunchTargets targets;
-    const MailProgram mail(targets.Script(L"mail"));
+    RecordingLauncher shell;
     ASSERT_TRUE(RunSheet([&](const Sheet& sheet) {
         HWND about = OpenBySystemCommand(sheet.window, IDM_ABOUT, kAboutCaption);
         ASSERT_NE(about, nullptr);
         HWND label = Item(about, IDC_MAIL_LINK);
         EXPECT_EQ(TextOf(label), kMailAddress);
         Click(label);
-        EXPECT_EQ(targets.Opened(1), std::vector<std::wstring>{L"mail mailto:info@brodvik.example"});
+        EXPECT_EQ(shell.Opened(), std::vector<std::wstring>{kMailTarget});
         EXPECT_EQ(QueryLook(label).textColor, kVisited);
         EXPECT_EQ(TextOf(label), kMailAddress);
         EXPECT_TRUE(CloseWith(about, IDOK));

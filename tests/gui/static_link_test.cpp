@@ -149,48 +149,45 @@ TEST(StaticLink, UnderlinesACopyOfTheControlsFontMadeOncePerFont)
 
 TEST(StaticLink, TurnsVisitedOnlyWhenTheShellOpensTheTarget)
 {
-    LaunchTargets targets;
+    RecordingLauncher shell;
     struct Case {
         const char* name;
-        std::wstring target;    // the constructor's text; empty: the window text
-        std::wstring text;      // the control's window text
-        const wchar_t* opened;  // the script that must run, or null for a failure
+        std::wstring target;  // the constructor's text; empty: the window text
+        std::wstring text;    // the control's window text
+        bool opens;           // what the shell answers
     };
     const Case cases[] = {
-        {"given target", targets.Script(L"given"), L"what the control shows", L"given"},
-        {"window text", L"", targets.Script(L"shown"), L"shown"},
-        {"missing file", L"", targets.PathOf(L"missing"), nullptr},
-        {"unknown file type", L"", targets.UnknownType(L"unknown"), nullptr},
+        {"given target", L"given", L"what the control shows", true},
+        {"window text", L"", L"shown", true},
+        {"given target fails", L"missing", L"what the control shows", false},
+        {"window text fails", L"", L"unknown", false},
     };
-    std::vector<std::wstring> log;  // what the clicks of every case have opened
+    std::vector<std::wstring> log;  // what the clicks of every case have asked for
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        const std::wstring opened = c.target.empty() ? c.text : c.target;
+        if (!c.opens)
+            shell.Refuse(opened);
         LinkHost host(c.text.c_str());
         LinkProbe link(Narrow(c.target).c_str());
         ASSERT_TRUE(host.Bind(link));
         ASSERT_EQ(QueryLook(host.label).textColor, kUnvisited);
-        // Twice: a success stays visited (no toggling), a failure stays as it was.
-        for (int click = 1; click <= 2; ++click) {
+        // Twice: a success stays visited (no toggling), a failure stays as it
+        // was; then, a success refused from now on, still visited.
+        for (int click = 1; click <= (c.opens ? 3 : 2); ++click) {
+            if (click == 3)
+                shell.Refuse(opened);
             Click(host.label);
-            EXPECT_EQ(QueryLook(host.label).textColor, c.opened ? kVisited : kUnvisited) << "click " << click;
-            if (c.opened) {
-                log.push_back(c.opened);
-                EXPECT_EQ(targets.Opened(log.size()), log) << "click " << click;
-            }
-        }
-        if (c.opened) {  // the same target now fails: still visited
-            DeleteFileW(targets.PathOf(c.opened).c_str());
-            Click(host.label);
-            EXPECT_EQ(QueryLook(host.label).textColor, kVisited);
+            log.push_back(opened);
+            EXPECT_EQ(shell.Opened(), log) << "click " << click;
+            EXPECT_EQ(QueryLook(host.label).textColor, c.opens ? kVisited : kUnvisited) << "click " << click;
         }
     }
 }
 
 TEST(StaticLink, KeepsTheWindowTextCapturedAtTheFirstClick)
 {
-    LaunchTargets targets;
-    const std::wstring first = targets.Script(L"first");
-    const std::wstring later = targets.Script(L"later");
+    RecordingLauncher shell;
     LinkHost host(L"");
     LinkProbe link;
     ASSERT_TRUE(host.Bind(link));
@@ -199,24 +196,21 @@ TEST(StaticLink, KeepsTheWindowTextCapturedAtTheFirstClick)
     EXPECT_EQ(QueryLook(host.label).textColor, kUnvisited);
     EXPECT_TRUE(link.m_target.IsEmpty());
 
-    SetWindowTextW(host.label, first.c_str());
+    SetWindowTextW(host.label, L"first");
     Click(host.label);
-    ASSERT_EQ(targets.Opened(1), std::vector<std::wstring>{L"first"});
-    SetWindowTextW(host.label, later.c_str());
+    ASSERT_EQ(shell.Opened(), std::vector<std::wstring>{L"first"});
+    SetWindowTextW(host.label, L"later");
     Click(host.label);
-    // Each click opens one file: the second opening is the click's whole
-    // effect, and it names the first text.
-    EXPECT_EQ(targets.Opened(2), (std::vector<std::wstring>{L"first", L"first"}));
-    EXPECT_EQ(link.m_target, Narrow(first).c_str());
+    EXPECT_EQ(shell.Opened(), (std::vector<std::wstring>{L"first", L"first"}));
+    EXPECT_EQ(link.m_target, "first");
 }
 
 TEST(StaticLink, ARealClickRightOfTheTextOpens)
 {
     // Real mouse input, so the click goes where the window system's hit
     // testing sends it: a plain static would pass it to the dialog.
-    LaunchTargets targets;
-    const std::wstring script = targets.Script(L"blank");
-    LinkHost host(script.c_str(), SS_LEFT, 560);
+    RecordingLauncher shell;
+    LinkHost host(L"blank", SS_LEFT, 560);
     SetWindowPos(host.dialog, HWND_TOP, 0, 0, 620, 120, SWP_SHOWWINDOW);
     SetForegroundWindow(host.dialog);
     LinkProbe link;
@@ -239,10 +233,10 @@ TEST(StaticLink, ARealClickRightOfTheTextOpens)
                 TranslateMessage(&msg);
                 DispatchMessageW(&msg);
             }
-            return !targets.Opened(0).empty();
+            return !shell.Opened().empty();
         },
         15000));
-    EXPECT_EQ(targets.Opened(1), std::vector<std::wstring>{L"blank"});
+    EXPECT_EQ(shell.Opened(), std::vector<std::wstring>{L"blank"});
     EXPECT_EQ(QueryLook(host.label).textColor, kVisited);
 }
 
@@ -259,10 +253,10 @@ TEST(StaticLink, VisitedTextIsPaintedOverACleanBackground)
     CFont font;
     font.Attach(CreateFontW(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_ONLY_PRECIS,
                             CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, L"Tahoma"));
-    LaunchTargets targets;
+    RecordingLauncher shell;
     LinkHost host(L"Jednotar jednotek, návštěva odkazu");
     SendMessageW(host.label, WM_SETFONT, reinterpret_cast<WPARAM>(font.GetSafeHandle()), FALSE);
-    LinkProbe link(Narrow(targets.Script(L"visit")).c_str());
+    LinkProbe link("visit");
     ASSERT_TRUE(host.Bind(link));
     SetWindowPos(host.dialog, HWND_TOP, 0, 0, 300, 120, SWP_SHOWWINDOW);
     UpdateWindow(host.dialog);
