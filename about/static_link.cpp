@@ -69,7 +69,7 @@ HBRUSH CStaticLink::CtlColor(CDC* pDC, UINT)
         pDC->SelectObject(&m_underlineFont);
     // A contrast theme's link colour, for both states; the underline stays
     // the cue.
-    pDC->SetTextColor(HighContrastOn() ? GetSysColor(COLOR_HOTLIGHT) : m_textColor);
+    pDC->SetTextColor(HighContrastOn() ? SystemColour(COLOR_HOTLIGHT) : m_textColor);
     pDC->SetBkMode(TRANSPARENT);
     return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
 }

@@ -13,6 +13,7 @@ bool AskTheSystem()
 }
 
 std::atomic<HighContrastQuery> g_highContrastQuery{nullptr};
+std::atomic<SystemColourQuery> g_systemColourQuery{nullptr};
 
 }  // namespace
 
@@ -25,6 +26,17 @@ bool HighContrastOn()
 void SetHighContrastQuery(HighContrastQuery query)
 {
     g_highContrastQuery.store(query);
+}
+
+COLORREF SystemColour(int index)
+{
+    const SystemColourQuery query = g_systemColourQuery.load();
+    return query ? query(index) : GetSysColor(index);
+}
+
+void SetSystemColourQuery(SystemColourQuery query)
+{
+    g_systemColourQuery.store(query);
 }
 
 bool IsColourChange(UINT message)

@@ -7,6 +7,7 @@
 
 namespace {
 
+constexpr COLORREF kLightGrey = RGB(192, 192, 192);
 constexpr COLORREF kGrey = RGB(128, 128, 128);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 // Pixel figures at 96 DPI; each is scaled to the DPI the page is laid out for.
@@ -17,7 +18,7 @@ constexpr int kOutlineWidth = 1;
 // The banner's colours: our own greys, or in a contrast theme the theme's
 // text on its face colour, framed in the text colour and without a shadow.
 struct BannerColours {
-    HBRUSH fill;
+    COLORREF fill;
     COLORREF outline;
     COLORREF title;
     bool shadow;
@@ -25,9 +26,10 @@ struct BannerColours {
 
 BannerColours ColoursNow()
 {
-    if (HighContrastOn())
-        return {GetSysColorBrush(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_BTNTEXT), false};
-    return {static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)), kGrey, kBlack, true};
+    if (!HighContrastOn())
+        return {kLightGrey, kGrey, kBlack, true};
+    const COLORREF text = SystemColour(COLOR_BTNTEXT);
+    return {SystemColour(COLOR_BTNFACE), text, text, false};
 }
 
 }  // namespace
@@ -39,12 +41,14 @@ void DrawBanner(CWnd* banner, CString text, UINT dpi)
     const BannerColours colours = ColoursNow();
     // Declared before the DC so that they are deleted after it is released,
     // each put out of the DC first by its ScopedSelect.
+    CGdiObject fill;
     CPen pen;
     CFont font;
     {
         CClientDC dc(banner->m_hWnd);
         const int outline = ScaleForDpi(kOutlineWidth, dpi);
         const int offset = ScaleForDpi(kShadowOffset, dpi);
+        fill.Attach(CreateSolidBrush(colours.fill));
         // A wider outline is drawn inside the control, as the one-pixel one is.
         pen.CreatePen(outline > 1 ? PS_INSIDEFRAME : PS_SOLID, outline, colours.outline);
         font.CreateFont(ScaleForDpi(kFontHeight, dpi), 0, 0, 0, 1000, TRUE, FALSE, FALSE, DEFAULT_CHARSET,
@@ -57,7 +61,7 @@ void DrawBanner(CWnd* banner, CString text, UINT dpi)
         banner->InvalidateRect(nullptr, TRUE);
         banner->UpdateWindow();
 
-        const ScopedSelect boxBrush(dc, colours.fill);
+        const ScopedSelect boxBrush(dc, fill);
         const ScopedSelect outlinePen(dc, pen);
         dc.Rectangle(rect.left, rect.top, rect.right, rect.bottom);
 

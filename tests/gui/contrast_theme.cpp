@@ -13,23 +13,34 @@ bool TheTestsAnswer()
     return g_themeOn.load();
 }
 
+COLORREF TheThemesColour(int index)
+{
+    switch (index) {
+        case COLOR_BTNFACE:
+            return kThemeFace;
+        case COLOR_BTNTEXT:
+            return kThemeText;
+        case COLOR_HOTLIGHT:
+            return kThemeLink;
+        default:
+            return GetSysColor(index);
+    }
+}
+
 }  // namespace
 
 ContrastTheme::ContrastTheme()
 {
-    for (int i = 0; i < 3; ++i)
-        m_previous[i] = GetSysColor(kElements[i]);
     Switch(false);
     SetHighContrastQuery(&TheTestsAnswer);
-    const COLORREF theme[] = {kThemeFace, kThemeText, kThemeLink};
-    SetSysColors(3, kElements, theme);
+    SetSystemColourQuery(&TheThemesColour);
 }
 
 ContrastTheme::~ContrastTheme()
 {
+    SetSystemColourQuery(nullptr);
     SetHighContrastQuery(nullptr);
     Switch(false);
-    SetSysColors(3, kElements, m_previous);
 }
 
 void ContrastTheme::Switch(bool on)

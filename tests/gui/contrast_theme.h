@@ -9,9 +9,10 @@ constexpr COLORREF kThemeFace = RGB(16, 40, 96);   // COLOR_BTNFACE
 constexpr COLORREF kThemeText = RGB(250, 230, 0);  // COLOR_BTNTEXT
 constexpr COLORREF kThemeLink = RGB(0, 200, 120);  // COLOR_HOTLIGHT
 
-// Sets the three colours (SetSysColors, which repaints every window) with
-// the theme still off; puts back the colours and the system's answer when
-// it goes.
+// While it lives, the program's contrast question and its system colours
+// are answered in-process, the three colours above being the theme's: the
+// desktop's colours stay as they are. The theme starts off; no window is
+// told of a switch.
 class ContrastTheme {
 public:
     ContrastTheme();
@@ -19,10 +20,5 @@ public:
     ContrastTheme(const ContrastTheme&) = delete;
     ContrastTheme& operator=(const ContrastTheme&) = delete;
 
-    // The program's answer from now on; no window is told.
     void Switch(bool on);
-
-private:
-    static constexpr int kElements[] = {COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_HOTLIGHT};
-    COLORREF m_previous[3] = {};
 };
