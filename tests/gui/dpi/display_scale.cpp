@@ -11,6 +11,7 @@
 #include "framework/gdi.h"
 #include "pages/page_roster.h"
 #include "tests/gui/modal_probe.h"
+#include "tests/support/platform.h"
 #include "tests/support/program_windows.h"
 #include "tests/support/settings_store.h"
 #include "tests/support/spoken_name.h"
@@ -82,6 +83,8 @@ std::optional<DWORD> LogPixels()
 
 void SetLogPixels(std::optional<DWORD> dpi)
 {
+    if (!RunningUnderWine())  // on Windows it would change the user's own display scale
+        FAIL() << "the display scale is written only in a Wine prefix, never on Windows";
     const RealUserKey user;  // which the process started next reads
     if (dpi)
         RegSetKeyValueW(user.get(), kDesktopKey, kLogPixels, REG_DWORD, &*dpi, sizeof(DWORD));

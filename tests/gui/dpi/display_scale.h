@@ -16,7 +16,8 @@
 // The scale the program's windows open at on the primary monitor.
 UINT ConfiguredDpi();
 // The prefix's LogPixels, nullopt when not set; once set (or deleted, for
-// nullopt) it is the scale a process started from then on reads.
+// nullopt) it is the scale a process started from then on reads. Written
+// under Wine only: elsewhere the write fails the test and changes nothing.
 std::optional<DWORD> LogPixels();
 void SetLogPixels(std::optional<DWORD> dpi);
 
