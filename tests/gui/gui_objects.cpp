@@ -42,8 +42,6 @@ void GrowTheDcCache()
             ReleaseDC(nullptr, dc);
 }
 
-}  // namespace
-
 int FreeGdiRoom()
 {
     return RoomFor<HPEN>([](int i) { return CreatePen(PS_SOLID, 1, RGB(i & 0xFF, 0, 0)); },
@@ -55,13 +53,25 @@ int FreeUserRoom()
     return RoomFor<HMENU>([](int) { return CreatePopupMenu(); }, [](HMENU menu) { DestroyMenu(menu); });
 }
 
-GuiObjects HeldGuiObjects()
+// On Windows filling a table would take from the session's shared pool, and
+// stop at the process's quota of 10 000.
+long Held(DWORD kind, int (*freeRoom)())
 {
     if (RunningUnderWine())
-        return {-static_cast<long>(FreeGdiRoom()), -static_cast<long>(FreeUserRoom())};
-    HANDLE self = GetCurrentProcess();
-    return {static_cast<long>(GetGuiResources(self, GR_GDIOBJECTS)),
-            static_cast<long>(GetGuiResources(self, GR_USEROBJECTS))};
+        return -static_cast<long>(freeRoom());
+    return static_cast<long>(GetGuiResources(GetCurrentProcess(), kind));
+}
+
+}  // namespace
+
+long HeldGdiObjects()
+{
+    return Held(GR_GDIOBJECTS, &FreeGdiRoom);
+}
+
+GuiObjects HeldGuiObjects()
+{
+    return {HeldGdiObjects(), Held(GR_USEROBJECTS, &FreeUserRoom)};
 }
 
 GuiObjectsGrowth GrowthOver(const char* what, int warmUp, int times, const std::function<void()>& step)

@@ -6,18 +6,12 @@
 
 #include <functional>
 
-// How many more pens the process can make: the free room of the GDI handle
-// table, so that its change counts the objects left behind. GetGuiResources
-// answers 0 under Wine, so it cannot serve there.
-int FreeGdiRoom();
-// The same for USER objects (windows, menus, cursors, icons): how many more
-// menus can be made.
-int FreeUserRoom();
-
 // The GDI and USER objects held, as this platform lets them be read: on
 // Windows GetGuiResources' counts; under Wine, where that answers 0, the free
-// room of each handle table, negated. Either way a later reading is higher by
-// the objects taken meanwhile and not given back.
+// room of each handle table (how many more pens or menus can be made),
+// negated. Either way a later reading is higher by the objects taken
+// meanwhile and not given back.
+long HeldGdiObjects();
 struct GuiObjects {
     long gdi = 0;
     long user = 0;
