@@ -222,7 +222,7 @@ TEST(StaticLink, ARealClickRightOfTheTextOpens)
     // The user's own pointer clicks: only where the click cannot land in
     // another program's window.
     if (GetForegroundWindow() != host.dialog || WindowFromPoint(blank) != host.label)
-        GTEST_SKIP() << "the test's window is not in front under the point to click; no real click made";
+        GTEST_SKIP() << "the test's window is not in front with its label under the point, so no real click is made";
     POINT before;
     GetCursorPos(&before);
     SetCursorPos(blank.x, blank.y);
