@@ -18,6 +18,7 @@
 #include "res/resource.h"
 #include "shell/units_app.h"
 #include "tests/support/clock.h"
+#include "tests/support/platform.h"
 #include "tests/support/program_windows.h"
 #include "tests/support/text.h"
 #include "tests/support/user_registry.h"
@@ -133,6 +134,7 @@ double Percentile(std::vector<double> samples, int percent)
 
 int main()
 {
+    StartTestProgram("keystroke_latency");
     // The sheet runs in this process: its settings go to a key of the run's.
     const PrivateUserRegistry registry(L"keystroke_latency");
     if (!registry.Active())

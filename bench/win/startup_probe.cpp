@@ -15,6 +15,7 @@
 
 #include "tests/support/child_process.h"
 #include "tests/support/clock.h"
+#include "tests/support/platform.h"
 #include "tests/support/program_windows.h"
 #include "tests/support/saved_setting.h"
 #include "tests/support/text.h"
@@ -71,6 +72,7 @@ double Median(std::vector<double> values)
 
 int wmain(int argc, wchar_t** argv)
 {
+    StartTestProgram("startup_probe");
     if (argc < 4 || argc % 2 != 0 || _wtoi(argv[1]) < 1) {
         std::fprintf(stderr, "usage: startup_probe runs program.exe caption [program.exe caption]...\n");
         return 2;

@@ -30,6 +30,7 @@
 #include "script.h"
 #include "target.h"
 #include "tests/support/clock.h"
+#include "tests/support/platform.h"
 #include "tests/support/program_windows.h"
 #include "tests/support/saved_setting.h"
 #include "tests/support/settings_store.h"
@@ -420,7 +421,8 @@ int main(int argc, char** argv)
 {
     _setmode(_fileno(stdout), _O_BINARY);
     if (argc == 3 && std::string(argv[1]) == "--demo")
-        return Demo(WindowsPath(argv[2]));
+        return Demo(WindowsPath(argv[2]));  // no test: it leaves the program running on purpose
+    StartTestProgram("acceptance");
     const bool storeAsIs = argc == 4 && std::string(argv[1]) == "--store-as-is";
     if (argc != 3 && !storeAsIs) {
         std::printf("usage: acceptance [--store-as-is] JEDNOTAR.EXE EXPECTED.TXT\n"

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 
+#include "tests/support/platform.h"
 #include "tests/support/settings_store.h"
 #include "tests/support/user_registry.h"
 #include "tests/support/watchdog.h"
@@ -29,6 +30,7 @@ class FreshSettingsStore : public testing::EmptyTestEventListener {
 
 int main(int argc, char** argv)
 {
+    StartTestProgram("gui_tests");
     testing::InitGoogleTest(&argc, argv);
     const PrivateUserRegistry registry(L"gui_tests");
     if (!registry.Active())

@@ -15,6 +15,7 @@
 #include "tests/gui/robustness_probe.h"
 #include "tests/gui/sheet_harness.h"
 #include "tests/support/settings_store.h"
+#include "tests/support/user_registry.h"
 
 using namespace std::string_literals;
 
@@ -133,14 +134,17 @@ TEST(PrecisionLoad, EveryStoredValueLoadsAndShowsUntilTheDialogWritesOverIt)
 TEST(PrecisionLoad, ReadOnlyStoreLoadsAndAFailedWriteIsSilent)
 {
     StorePrecision(3);
-    for (const std::wstring& level : {CompanyKey(), ApplicationKey(), std::wstring(kSettingsKey)})
+    const std::wstring levels[] = {CompanyKey(), ApplicationKey(), kSettingsKey};
+    for (const std::wstring& level : levels)
         ASSERT_TRUE(MakeReadOnly(level.c_str()));
-    HKEY probe = nullptr;
-    const LONG opened = RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_SET_VALUE, &probe);
-    if (opened == ERROR_SUCCESS)
+    const auto opened = [](const std::wstring& level) {
+        HKEY probe = nullptr;
+        const LONG status = RegOpenKeyExW(HKEY_CURRENT_USER, level.c_str(), 0, KEY_SET_VALUE, &probe);
         RegCloseKey(probe);
+        return status;
+    };
     // Windows and Wine both refuse; the test needs the refusal to mean anything.
-    ASSERT_EQ(opened, ERROR_ACCESS_DENIED) << "the settings key was not made read-only";
+    ASSERT_EQ(opened(kSettingsKey), ERROR_ACCESS_DENIED) << "the settings key was not made read-only";
 
     EXPECT_TRUE(RunSheet([](const Sheet& sheet) {
         EXPECT_EQ(g_precision, 3);
@@ -162,6 +166,10 @@ TEST(PrecisionLoad, ReadOnlyStoreLoadsAndAFailedWriteIsSilent)
         EXPECT_EQ(TextOf(f.value), L"5.00000000 m");
         EXPECT_TRUE(Responsive(sheet.window));
     }));
+    // Windows' RegDeleteTree refuses a key with values that does not open so.
+    UnlockKeyTree(HKEY_CURRENT_USER, CompanyKey());
+    for (const std::wstring& level : levels)
+        EXPECT_EQ(opened(level), ERROR_SUCCESS) << "still locked: " << Narrow(level);
     ClearSettings();
     HKEY gone = nullptr;  // no locked key is left for later tests
     EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, CompanyKey().c_str(), 0, KEY_READ, &gone), ERROR_FILE_NOT_FOUND);

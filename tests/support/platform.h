@@ -1,11 +1,19 @@
 // Which Win32 the tests run on, for the few checks whose right answer is the
-// platform's own (Wine leaves some calls unimplemented), and scratch names.
+// platform's own (Wine leaves some calls unimplemented), what every test
+// program does first, and scratch names.
 #pragma once
 
 #include <string>
 
 // True under Wine: its ntdll exports wine_get_version.
 bool RunningUnderWine();
+
+// Called first in a test program: on Windows refuses an elevated run (Wine
+// reports every process elevated), puts the process into a job that ends
+// all it starts when the process ends, however it ends, and puts back what
+// test runs ended hard left (user_registry.h, saved_setting.h). A run that
+// cannot be made safe ends here, saying why.
+void StartTestProgram(const char* program);
 
 // A fresh name in the temporary folder: `prefix` and numbers of this process
 // and this call. Nothing is made there.

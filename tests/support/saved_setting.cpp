@@ -1,6 +1,7 @@
 #include "tests/support/saved_setting.h"
 
 #include "tests/support/settings_store.h"
+#include "tests/support/user_registry.h"
 
 namespace {
 
@@ -54,6 +55,30 @@ void Write(HKEY key, const KeyTree& tree)
     }
 }
 
+// Writes `tree` into the current user's key `path`, which it creates.
+void WriteKeyTree(const std::wstring& path, const KeyTree& tree)
+{
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) ==
+        ERROR_SUCCESS) {
+        Write(key, tree);
+        RegCloseKey(key);
+    }
+}
+
+void PutBack(const std::optional<KeyTree>& found)
+{
+    if (ReadKeyTree(CompanyKey()) == found)
+        return;
+    DeleteKeyTree(HKEY_CURRENT_USER, CompanyKey());
+    if (found)
+        WriteKeyTree(CompanyKey(), *found);
+}
+
+// A journal holds a copy of the company key (none if there was none) and,
+// once the copy is whole, the value "Complete".
+constexpr wchar_t kCopy[] = L"\\company";
+
 }  // namespace
 
 std::optional<KeyTree> ReadKeyTree(const std::wstring& path)
@@ -67,7 +92,7 @@ std::optional<KeyTree> ReadKeyTree(const std::wstring& path)
     return read ? std::optional<KeyTree>(std::move(tree)) : std::nullopt;
 }
 
-SavedSetting::SavedSetting() : m_found(ReadKeyTree(CompanyKey()))
+SavedSetting::SavedSetting() : m_found(ReadKeyTree(CompanyKey())), m_journal(TestRunKey(L"journal"))
 {
     // A key that is there but cannot be read whole is left alone.
     HKEY key = nullptr;
@@ -75,22 +100,28 @@ SavedSetting::SavedSetting() : m_found(ReadKeyTree(CompanyKey()))
     if (status == ERROR_SUCCESS)
         RegCloseKey(key);
     m_readable = m_found || status == ERROR_FILE_NOT_FOUND;
+    if (m_found)
+        WriteKeyTree(m_journal + kCopy, *m_found);
+    const DWORD complete = 1;
+    if (m_readable && ReadKeyTree(m_journal + kCopy) == m_found)
+        RegSetKeyValueW(HKEY_CURRENT_USER, m_journal.c_str(), L"Complete", REG_DWORD, &complete, sizeof complete);
 }
 
 SavedSetting::~SavedSetting()
 {
     Restore();
+    if (!m_readable || ReadKeyTree(CompanyKey()) == m_found)  // else the next test program tries
+        RemoveTestRunKey(m_journal);
 }
 
 void SavedSetting::Restore() const
 {
-    if (!m_readable || ReadKeyTree(CompanyKey()) == m_found)
-        return;
-    RegDeleteTreeW(HKEY_CURRENT_USER, CompanyKey().c_str());
-    HKEY key = nullptr;
-    if (!m_found || RegCreateKeyExW(HKEY_CURRENT_USER, CompanyKey().c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                                    nullptr) != ERROR_SUCCESS)
-        return;
-    Write(key, *m_found);
-    RegCloseKey(key);
+    if (m_readable)
+        PutBack(m_found);
+}
+
+void PutBackFromJournal(const std::wstring& journal)
+{
+    if (ReadUserDword(journal.c_str(), L"Complete"))
+        PutBack(ReadKeyTree(journal + kCopy));
 }

@@ -1,6 +1,7 @@
 #include "tests/support/settings_store.h"
 
 #include "tests/support/text.h"
+#include "tests/support/user_registry.h"
 
 // The one place the tests spell the store's key.
 const wchar_t kSettingsKey[] = L"Software\\Brodvik\\Jednotar jednotek\\Settings";
@@ -68,10 +69,5 @@ StoredRaw ReadStoredRaw()
 
 bool ClearSettings()
 {
-    RegDeleteTreeW(HKEY_CURRENT_USER, CompanyKey().c_str());
-    HKEY left = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, CompanyKey().c_str(), 0, KEY_READ, &left) != ERROR_SUCCESS)
-        return true;
-    RegCloseKey(left);
-    return false;
+    return DeleteKeyTree(HKEY_CURRENT_USER, CompanyKey());
 }

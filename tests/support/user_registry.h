@@ -7,11 +7,26 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
+
+// The key `what` of this process among the test runs' own in the real
+// user's key: Software\Jednotar jednotek tests\<what> <process id>.
+// KeysOfEndedRuns: those of processes that no longer run.
+std::wstring TestRunKey(const wchar_t* what);
+std::vector<std::wstring> KeysOfEndedRuns();
+// Removes a test run's key, and their parent once no run's key is left.
+void RemoveTestRunKey(const std::wstring& path);
+
+// Gives each key of the tree `path` of `root` the DACL that `root` has,
+// undoing deny entries a test put there: Windows' RegDeleteTree refuses a
+// key with values that does not open to set them. DeleteKeyTree unlocks and
+// removes the tree; false when a key is left.
+void UnlockKeyTree(HKEY root, const std::wstring& path);
+bool DeleteKeyTree(HKEY root, const std::wstring& path);
 
 // For its life, HKEY_CURRENT_USER in this process is a fresh key of its own
-// (Software\Jednotar jednotek tests\<program> <process id> of the real
-// key), removed with the object; RegOverridePredefKey does it. Processes
-// this one starts still see the real key. One at a time.
+// (TestRunKey(program)), removed with the object; RegOverridePredefKey does
+// it. Processes this one starts still see the real key. One at a time.
 class PrivateUserRegistry {
 public:
     explicit PrivateUserRegistry(const wchar_t* program);

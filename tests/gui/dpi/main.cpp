@@ -8,11 +8,13 @@
 #include <cstring>
 
 #include "tests/gui/dpi/page_layout.h"
+#include "tests/support/platform.h"
 #include "tests/support/user_registry.h"
 #include "tests/support/watchdog.h"
 
 int main(int argc, char** argv)
 {
+    StartTestProgram("dpi_tests");
     const PrivateUserRegistry registry(L"dpi_tests");
     if (!registry.Active())
         return 1;
