@@ -134,17 +134,14 @@ TEST(PrecisionLoad, EveryStoredValueLoadsAndShowsUntilTheDialogWritesOverIt)
 TEST(PrecisionLoad, ReadOnlyStoreLoadsAndAFailedWriteIsSilent)
 {
     StorePrecision(3);
-    const std::wstring levels[] = {CompanyKey(), ApplicationKey(), kSettingsKey};
-    for (const std::wstring& level : levels)
+    for (const std::wstring& level : {CompanyKey(), ApplicationKey(), std::wstring(kSettingsKey)})
         ASSERT_TRUE(MakeReadOnly(level.c_str()));
-    const auto opened = [](const std::wstring& level) {
-        HKEY probe = nullptr;
-        const LONG status = RegOpenKeyExW(HKEY_CURRENT_USER, level.c_str(), 0, KEY_SET_VALUE, &probe);
+    HKEY probe = nullptr;
+    const LONG opened = RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_SET_VALUE, &probe);
+    if (opened == ERROR_SUCCESS)
         RegCloseKey(probe);
-        return status;
-    };
     // Windows and Wine both refuse; the test needs the refusal to mean anything.
-    ASSERT_EQ(opened(kSettingsKey), ERROR_ACCESS_DENIED) << "the settings key was not made read-only";
+    ASSERT_EQ(opened, ERROR_ACCESS_DENIED) << "the settings key was not made read-only";
 
     EXPECT_TRUE(RunSheet([](const Sheet& sheet) {
         EXPECT_EQ(g_precision, 3);
@@ -168,8 +165,9 @@ TEST(PrecisionLoad, ReadOnlyStoreLoadsAndAFailedWriteIsSilent)
     }));
     // Windows' RegDeleteTree refuses a key with values that does not open so.
     UnlockKeyTree(HKEY_CURRENT_USER, CompanyKey());
-    for (const std::wstring& level : levels)
-        EXPECT_EQ(opened(level), ERROR_SUCCESS) << "still locked: " << Narrow(level);
+    EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_SET_VALUE, &probe), ERROR_SUCCESS)
+        << "still locked";
+    RegCloseKey(probe);
     ClearSettings();
     HKEY gone = nullptr;  // no locked key is left for later tests
     EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, CompanyKey().c_str(), 0, KEY_READ, &gone), ERROR_FILE_NOT_FOUND);

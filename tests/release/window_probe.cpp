@@ -16,13 +16,11 @@
 
 #include "pages/page_roster.h"
 #include "tests/support/clock.h"
-#include "tests/support/platform.h"
 #include "tests/support/program_windows.h"
 #include "tests/support/wait.h"
 
 int main(int argc, char** argv)
 {
-    StartTestProgram("window_probe");
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 30;
     const bool leaveOpen = argc > 2 && std::strcmp(argv[2], "--leave-open") == 0;
     const double deadline = NowMs() + seconds * 1000.0;

@@ -8,11 +8,9 @@
 // True under Wine: its ntdll exports wine_get_version.
 bool RunningUnderWine();
 
-// Called first in a test program: on Windows refuses an elevated run (Wine
-// reports every process elevated), puts the process into a job that ends
-// all it starts when the process ends, however it ends, and puts back what
-// test runs ended hard left (user_registry.h, saved_setting.h). A run that
-// cannot be made safe ends here, saying why.
+// First in a test program: refuses an elevated run on Windows (Wine reports
+// every process elevated), joins a job that ends all the process starts when
+// it ends, and puts back what test runs ended hard left (KeysOfEndedRuns).
 void StartTestProgram(const char* program);
 
 // A fresh name in the temporary folder: `prefix` and numbers of this process

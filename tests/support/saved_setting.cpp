@@ -55,24 +55,17 @@ void Write(HKEY key, const KeyTree& tree)
     }
 }
 
-// Writes `tree` into the current user's key `path`, which it creates.
-void WriteKeyTree(const std::wstring& path, const KeyTree& tree)
+// Makes the current user's key `path` hold `tree`, or be no key; a key
+// that holds it already is not written.
+void Rewrite(const std::wstring& path, const std::optional<KeyTree>& tree)
 {
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) ==
-        ERROR_SUCCESS) {
-        Write(key, tree);
-        RegCloseKey(key);
-    }
-}
-
-void PutBack(const std::optional<KeyTree>& found)
-{
-    if (ReadKeyTree(CompanyKey()) == found)
+    if (ReadKeyTree(path) == tree || !DeleteKeyTree(HKEY_CURRENT_USER, path) || !tree ||
+        RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+            ERROR_SUCCESS)
         return;
-    DeleteKeyTree(HKEY_CURRENT_USER, CompanyKey());
-    if (found)
-        WriteKeyTree(CompanyKey(), *found);
+    Write(key, *tree);
+    RegCloseKey(key);
 }
 
 // A journal holds a copy of the company key (none if there was none) and,
@@ -100,9 +93,9 @@ SavedSetting::SavedSetting() : m_found(ReadKeyTree(CompanyKey())), m_journal(Tes
     if (status == ERROR_SUCCESS)
         RegCloseKey(key);
     m_readable = m_found || status == ERROR_FILE_NOT_FOUND;
-    if (m_found)
-        WriteKeyTree(m_journal + kCopy, *m_found);
     const DWORD complete = 1;
+    if (m_readable)
+        Rewrite(m_journal + kCopy, m_found);
     if (m_readable && ReadKeyTree(m_journal + kCopy) == m_found)
         RegSetKeyValueW(HKEY_CURRENT_USER, m_journal.c_str(), L"Complete", REG_DWORD, &complete, sizeof complete);
 }
@@ -117,11 +110,11 @@ SavedSetting::~SavedSetting()
 void SavedSetting::Restore() const
 {
     if (m_readable)
-        PutBack(m_found);
+        Rewrite(CompanyKey(), m_found);
 }
 
 void PutBackFromJournal(const std::wstring& journal)
 {
     if (ReadUserDword(journal.c_str(), L"Complete"))
-        PutBack(ReadKeyTree(journal + kCopy));
+        Rewrite(CompanyKey(), ReadKeyTree(journal + kCopy));
 }

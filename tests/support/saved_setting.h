@@ -36,9 +36,8 @@ std::optional<KeyTree> ReadKeyTree(const std::wstring& path);
 // company keeps) and puts it back as it was when it goes, whatever the test
 // did meanwhile: the same keys, values, types and bytes, or no key at all.
 // A store found unchanged is not written; one that could not be read whole
-// at the start is left alone. A journal of what it noted is written first:
-// a run ended hard, which skips the destructor, is put back by the next test
-// program to start (PutBackFromJournal).
+// at the start is left alone. What it noted goes to a journal first, which
+// the next test program puts back if this one ends hard (platform.h).
 class SavedSetting {
 public:
     SavedSetting();
@@ -55,6 +54,5 @@ private:
     std::wstring m_journal;  // a test run's key (user_registry.h)
 };
 
-// Puts back the company key that `journal`, a test run's key, holds, if it
-// was written whole.
+// Puts back the company key from a journal that was written whole.
 void PutBackFromJournal(const std::wstring& journal);

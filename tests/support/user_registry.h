@@ -9,18 +9,16 @@
 #include <string>
 #include <vector>
 
-// The key `what` of this process among the test runs' own in the real
-// user's key: Software\Jednotar jednotek tests\<what> <process id>.
-// KeysOfEndedRuns: those of processes that no longer run.
+// A test run's key `what` in the real user's key, Software\Jednotar
+// jednotek tests\<what> <process id>; those of processes that have ended;
+// removing one (and their parent once empty).
 std::wstring TestRunKey(const wchar_t* what);
 std::vector<std::wstring> KeysOfEndedRuns();
-// Removes a test run's key, and their parent once no run's key is left.
 void RemoveTestRunKey(const std::wstring& path);
 
-// Gives each key of the tree `path` of `root` the DACL that `root` has,
-// undoing deny entries a test put there: Windows' RegDeleteTree refuses a
-// key with values that does not open to set them. DeleteKeyTree unlocks and
-// removes the tree; false when a key is left.
+// Gives each key of the tree `path` of `root` the DACL of `root`, undoing
+// deny entries a test left, which make Windows' RegDeleteTree fail; and
+// removes the tree so (false when a key is left).
 void UnlockKeyTree(HKEY root, const std::wstring& path);
 bool DeleteKeyTree(HKEY root, const std::wstring& path);
 
