@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-// A test run's key `what` in the real user's key, Software\Jednotar
-// jednotek tests\<what> <process id>; those of processes that have ended;
-// removing one (and their parent once empty).
+// This test run's key `what` in the real user's key (Software\Jednotar
+// jednotek tests\<what> <process id>), the keys of runs whose process has
+// ended, and the removal of one (and of their parent once it is empty).
 std::wstring TestRunKey(const wchar_t* what);
 std::vector<std::wstring> KeysOfEndedRuns();
 void RemoveTestRunKey(const std::wstring& path);
