@@ -35,17 +35,6 @@ std::vector<std::wstring> SubkeyNames(HKEY root, const std::wstring& path)
     return names;
 }
 
-void Unlock(HKEY root, const std::wstring& path, PSECURITY_DESCRIPTOR usual)
-{
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(root, path.c_str(), 0, WRITE_DAC, &key) == ERROR_SUCCESS) {
-        RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, usual);
-        RegCloseKey(key);
-    }
-    for (const std::wstring& name : SubkeyNames(root, path))
-        Unlock(root, path + L"\\" + name, usual);
-}
-
 }  // namespace
 
 // While a test run's process runs, it holds a mutex named by its key; the
@@ -74,8 +63,14 @@ void UnlockKeyTree(HKEY root, const std::wstring& path)
 {
     alignas(SECURITY_DESCRIPTOR) BYTE usual[4096];
     DWORD size = sizeof usual;
-    if (RegGetKeySecurity(root, DACL_SECURITY_INFORMATION, usual, &size) == ERROR_SUCCESS)
-        Unlock(root, path, usual);
+    HKEY key = nullptr;
+    if (RegGetKeySecurity(root, DACL_SECURITY_INFORMATION, usual, &size) == ERROR_SUCCESS &&
+        RegOpenKeyExW(root, path.c_str(), 0, WRITE_DAC, &key) == ERROR_SUCCESS) {
+        RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, usual);
+        RegCloseKey(key);
+    }
+    for (const std::wstring& name : SubkeyNames(root, path))
+        UnlockKeyTree(root, path + L"\\" + name);
 }
 
 bool DeleteKeyTree(HKEY root, const std::wstring& path)
