@@ -85,8 +85,10 @@ public:
             EmptyClipboard();
             for (const auto& [format, data] : m_kept)
                 Put(format, data);
+            // Exactly the user's formats again: a mark would change what
+            // other programs see, and history records the user's own once
+            // more at worst.
             m_kept.clear();
-            MarkUnrecorded();  // the user's own, recorded once already
             CloseClipboard();
         }
         for (const auto& kept : m_kept)  // what could not be put back
