@@ -12,7 +12,7 @@ namespace {
 
 // How long the result must stand before a screen reader is told of it.
 constexpr UINT_PTR kSpeakTimer = 1;
-constexpr UINT kPauseMs = 500;
+constexpr DWORD kPauseMs = 500;
 
 // The caret as an offset from the start of the text. EM_GETSEL's packed
 // answer stops at 65535, so the two-pointer form is used.
@@ -104,10 +104,14 @@ void CConversionPage::OnConvert()
     UpdateData(FALSE);
     if (m_strValue != typed)
         PlaceCaret(field, caret);
-    // Each new result starts the pause again.
+    // Each new result starts the pause again. While one is running, the
+    // time of the change is all a keystroke notes: no timer call per key.
     if (m_strResult != shown) {
         m_resultUnit = m_nToUnit;
-        SetTimer(m_hWnd, kSpeakTimer, kPauseMs, nullptr);
+        const DWORD now = GetTickCount();
+        if (now - m_resultChanged >= kPauseMs)
+            SetTimer(m_hWnd, kSpeakTimer, kPauseMs, nullptr);
+        m_resultChanged = now;
     }
 }
 
@@ -115,6 +119,11 @@ LRESULT CConversionPage::OnTimer(WPARAM wParam, LPARAM)
 {
     if (wParam != kSpeakTimer)
         return Default();
+    const DWORD standing = GetTickCount() - m_resultChanged;
+    if (standing < kPauseMs) {  // changed again meanwhile: wait for the rest
+        SetTimer(m_hWnd, kSpeakTimer, kPauseMs - standing, nullptr);
+        return 0;
+    }
     KillTimer(m_hWnd, kSpeakTimer);
     m_resultSpoken.Announce(m_hWnd, SpokenResult());
     return 0;

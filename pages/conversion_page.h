@@ -41,5 +41,6 @@ private:
     // A new result is spoken once the user pauses: typing "12.5" is heard
     // as one result, not four.
     LiveRegion m_resultSpoken;
-    int m_resultUnit = -1;  // the "to" position the result shown is in
+    int m_resultUnit = -1;      // the "to" position the result shown is in
+    DWORD m_resultChanged = 0;  // GetTickCount() at the last new result
 };

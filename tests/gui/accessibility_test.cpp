@@ -203,8 +203,11 @@ TEST(Accessibility, ANewResultIsSpokenOnceWhenTheUserPauses)
         Announcements announcements(length.page);
         const std::vector<Announcement>& heard = announcements.heard;
 
-        // Four keystrokes, four results on screen, one announcement after them.
-        Type(length.value, L"12.5");
+        // Four keystrokes with a hesitation among them, four results on
+        // screen, one announcement half a second after the last.
+        Type(length.value, L"12");
+        Sleep(300);
+        Type(length.value, L".5");
         const double typedMs = NowMs();
         ASSERT_EQ(TextOf(length.result), L"0.01250 km");
         EXPECT_TRUE(heard.empty()) << "spoken while typing";
