@@ -3,9 +3,6 @@
 #include <commctrl.h>
 #include <prsht.h>
 
-#include <cstring>
-#include <utility>
-
 #include "pages/precision_setting.h"
 #include "res/resource.h"
 #include "shell/units_app.h"
@@ -21,96 +18,6 @@ void PickLengthUnit(HWND page, int list, const char* abbreviation)
     const GoldenUnit* unit = GoldenUnitOf(kLength, abbreviation);
     Select(page, list, unit ? PositionOfRow(Item(page, list), unit->row) : -1);
 }
-
-// A copy of `bytes` of `data` for the clipboard, which frees it once it is set there.
-HGLOBAL CopyOf(const void* data, size_t bytes)
-{
-    HGLOBAL copy = bytes ? GlobalAlloc(GMEM_MOVEABLE, bytes) : nullptr;
-    if (copy) {
-        std::memcpy(GlobalLock(copy), data, bytes);
-        GlobalUnlock(copy);
-    }
-    return copy;
-}
-
-bool Put(UINT format, HGLOBAL data)
-{
-    if (data && SetClipboardData(format, data))
-        return true;
-    GlobalFree(data);
-    return false;
-}
-
-// Keeps what is put on the clipboard out of clipboard history, the cloud
-// clipboard and clipboard monitors.
-void MarkUnrecorded()
-{
-    const DWORD no = 0;
-    for (const wchar_t* name : {L"ExcludeClipboardContentFromMonitorProcessing", L"CanIncludeInClipboardHistory",
-                                L"CanUploadToCloudClipboard"})
-        Put(RegisterClipboardFormatW(name), CopyOf(&no, sizeof(no)));
-}
-
-// The user's clipboard lent to a test: what was there is copied, the test's
-// text put in its place, and the copy put back when the loan ends. Only data
-// held in memory is kept: the texts, CF_DIB (from which CF_BITMAP comes back)
-// and the formats programs register. GDI objects (bitmaps, palettes,
-// metafiles), private and owner-drawn formats are not, and data a program
-// would render only when asked is rendered now, its promise not kept.
-class LentClipboard {
-public:
-    LentClipboard(const void* text, size_t bytes)
-    {
-        if (!Open())
-            return;
-        for (UINT format = EnumClipboardFormats(0); format; format = EnumClipboardFormats(format)) {
-            const bool gdi = format == CF_BITMAP || format == CF_PALETTE || format == CF_METAFILEPICT ||
-                             format == CF_ENHMETAFILE || (format >= CF_OWNERDISPLAY && format <= CF_GDIOBJLAST);
-            HGLOBAL data = gdi ? nullptr : GetClipboardData(format);
-            if (data && GlobalSize(data)) {
-                m_kept.emplace_back(format, CopyOf(GlobalLock(data), GlobalSize(data)));
-                GlobalUnlock(data);
-            }
-        }
-        EmptyClipboard();
-        placed = Put(CF_UNICODETEXT, CopyOf(text, bytes));
-        MarkUnrecorded();
-        CloseClipboard();
-        m_lent = true;
-    }
-    ~LentClipboard()
-    {
-        // A paste that ran out of time may still hold it open a moment.
-        if (m_lent && Open()) {
-            EmptyClipboard();
-            for (const auto& [format, data] : m_kept)
-                Put(format, data);
-            // Exactly the user's formats again: a mark would change what
-            // other programs see, and history records the user's own once
-            // more at worst.
-            m_kept.clear();
-            CloseClipboard();
-        }
-        for (const auto& kept : m_kept)  // what could not be put back
-            GlobalFree(kept.second);
-        DestroyWindow(m_owner);
-    }
-    LentClipboard(const LentClipboard&) = delete;
-    LentClipboard& operator=(const LentClipboard&) = delete;
-
-    bool placed = false;
-
-private:
-    bool Open() const
-    {
-        return m_owner && WaitFor([&] { return OpenClipboard(m_owner) != FALSE; }, 5000);
-    }
-
-    // Data is set only on a clipboard opened by a window, its owner.
-    HWND m_owner = CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-    bool m_lent = false;
-    std::vector<std::pair<UINT, HGLOBAL>> m_kept;
-};
 
 }  // namespace
 
@@ -218,6 +125,8 @@ int PositionOfRow(HWND list, int row)
 
 bool Paste(HWND field, const std::wstring& text, UINT timeoutMs)
 {
-    const LentClipboard clipboard(text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-    return clipboard.placed && SendWithTimeout(field, WM_PASTE, 0, 0, nullptr, timeoutMs);
+    // What an edit control does with a paste: the clipboard's text replaces
+    // the selection, undoably, in one change. Handed over so, the text never
+    // passes through the user's clipboard.
+    return SendWithTimeout(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()), nullptr, timeoutMs);
 }

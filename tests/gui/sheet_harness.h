@@ -44,8 +44,8 @@ void Erase(HWND field);                           // the whole text selected, th
 // Empties both fields (an empty value converts nothing), so that no text of
 // an earlier case can pass for the next one's.
 void EmptyFields(const Conversion& conversion);
-// Puts `text` on the clipboard and pastes it into `field`; false when the
-// clipboard refuses or the field does not answer in time.
+// Pastes `text` into `field` as the edit control pastes the clipboard's
+// text, without the clipboard; false when the field does not answer in time.
 bool Paste(HWND field, const std::wstring& text, UINT timeoutMs = kAnswerMs);
 // The golden table's rows of `category`, in table order.
 std::vector<GoldenUnit> GoldenRowsOf(int category);

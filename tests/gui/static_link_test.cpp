@@ -205,6 +205,19 @@ TEST(StaticLink, KeepsTheWindowTextCapturedAtTheFirstClick)
     EXPECT_EQ(link.m_target, "first");
 }
 
+namespace {
+
+// The user's pointer, put back wherever the test ends.
+struct PointerKept {
+    POINT at{};
+    PointerKept() { GetCursorPos(&at); }
+    ~PointerKept() { SetCursorPos(at.x, at.y); }
+    PointerKept(const PointerKept&) = delete;
+    PointerKept& operator=(const PointerKept&) = delete;
+};
+
+}  // namespace
+
 TEST(StaticLink, ARealClickRightOfTheTextOpens)
 {
     // Real mouse input, so the click goes where the window system's hit
@@ -223,8 +236,7 @@ TEST(StaticLink, ARealClickRightOfTheTextOpens)
     // another program's window.
     if (GetForegroundWindow() != host.dialog || WindowFromPoint(blank) != host.label)
         GTEST_SKIP() << "the test's window is not in front with its label under the point, so no real click is made";
-    POINT before;
-    GetCursorPos(&before);
+    const PointerKept pointer;
     SetCursorPos(blank.x, blank.y);
     INPUT press[2] = {};
     press[0].type = press[1].type = INPUT_MOUSE;
@@ -243,7 +255,6 @@ TEST(StaticLink, ARealClickRightOfTheTextOpens)
             return !shell.Opened().empty();
         },
         15000));
-    SetCursorPos(before.x, before.y);
     EXPECT_EQ(shell.Opened(), std::vector<std::wstring>{L"blank"});
     EXPECT_EQ(QueryLook(host.label).textColor, kVisited);
 }
